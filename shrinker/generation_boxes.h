@@ -1,0 +1,45 @@
+// Every check box that the generation run reads, in the order the run reads them, each with the
+// numbers it selects: a banker box the numbers that contain its digit, a kill box the numbers it
+// removes.
+#ifndef LIREX_SHRINKER_GENERATION_BOXES_H_
+#define LIREX_SHRINKER_GENERATION_BOXES_H_
+
+#include <bitset>
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shrinker/base_text.h"
+
+namespace lirex {
+
+using NumberSet = std::bitset<kNumberCount>;
+
+enum class BoxRole { kBanker, kKill };
+
+struct GenerationBox {
+  std::string name;     // the check box's object name, UTF-8
+  std::string caption;  // UTF-8
+  BoxRole role;
+  int banker_digit;  // banker boxes only
+  NumberSet numbers;
+};
+
+inline constexpr size_t kGenerationBoxCount = 146;
+
+const std::vector<GenerationBox>& GenerationBoxes();
+
+std::optional<size_t> FindGenerationBox(std::string_view name);
+
+// Which boxes are ticked, indexed like GenerationBoxes().
+using TickSet = std::bitset<kGenerationBoxCount>;
+
+// Throws std::invalid_argument for a name that is not a generation box.
+TickSet TicksNamed(std::initializer_list<std::string_view> names);
+
+}  // namespace lirex
+
+#endif  // LIREX_SHRINKER_GENERATION_BOXES_H_

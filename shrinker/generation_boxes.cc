@@ -11,21 +11,6 @@
 namespace lirex {
 namespace {
 
-struct PositionClass {
-  const char* caption;
-  DigitClass digits;
-};
-
-constexpr std::array<PositionClass, 7> kPositionClasses = {{
-    {"0路", kRoad0},
-    {"1路", kRoad1},
-    {"2路", kRoad2},
-    {"大", kBig},
-    {"小", kSmall},
-    {"单", kOdd},
-    {"双", kEven},
-}};
-
 struct Position {
   const char* key;
   int Digits::*digit;

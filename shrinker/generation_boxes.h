@@ -4,6 +4,7 @@
 #ifndef LIREX_SHRINKER_GENERATION_BOXES_H_
 #define LIREX_SHRINKER_GENERATION_BOXES_H_
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <initializer_list>
@@ -13,10 +14,28 @@
 #include <vector>
 
 #include "shrinker/base_text.h"
+#include "shrinker/digit_classes.h"
 
 namespace lirex {
 
 using NumberSet = std::bitset<kNumberCount>;
+
+// The second-row boxes of the hundreds, tens and units groups kill a digit class, in this order
+// after the group's ten digit boxes.
+struct PositionClass {
+  const char* caption;  // UTF-8
+  DigitClass digits;
+};
+
+inline constexpr std::array<PositionClass, 7> kPositionClasses = {{
+    {"0路", kRoad0},
+    {"1路", kRoad1},
+    {"2路", kRoad2},
+    {"大", kBig},
+    {"小", kSmall},
+    {"单", kOdd},
+    {"双", kEven},
+}};
 
 enum class BoxRole { kBanker, kKill };
 

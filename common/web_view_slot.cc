@@ -1,0 +1,86 @@
+#include "common/web_view_slot.h"
+
+#include <QLabel>
+#include <QLibrary>
+#include <QTimer>
+
+#include "common/platform.h"
+
+namespace lirex {
+namespace {
+
+using CreateView = QWidget* (*)(QWidget* parent, const char* url, int text_zoom_level);
+using NavigateView = void (*)(QWidget* view, const char* url);
+
+struct WebViewModule {
+  CreateView create = nullptr;
+  NavigateView navigate = nullptr;
+};
+
+// Loaded once per process; the module stays loaded, as the views it made live on.
+const WebViewModule& Module() {
+  static const WebViewModule module = [] {
+    QLibrary library(QString::fromStdString(FileBesideProgram(kWebViewModule)));
+    WebViewModule found;
+    if (!library.load()) return found;
+    found.create = reinterpret_cast<CreateView>(library.resolve("LirexCreateWebView"));
+    found.navigate = reinterpret_cast<NavigateView>(library.resolve("LirexNavigateWebView"));
+    if (found.create == nullptr || found.navigate == nullptr) return WebViewModule{};
+    return found;
+  }();
+  return module;
+}
+
+}  // namespace
+
+WebViewSlot::WebViewSlot(const QUrl& url, int text_zoom_level, QWidget* parent)
+    : QWidget(parent), url_(url), text_zoom_level_(text_zoom_level) {}
+
+void WebViewSlot::Navigate(const QUrl& url) {
+  url_ = url;
+  if (view_ != nullptr) {
+    Module().navigate(view_, url_.toString().toUtf8().constData());
+  } else if (link_ != nullptr) {
+    ShowLink();
+  }
+}
+
+void WebViewSlot::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (load_started_) return;
+  load_started_ = true;
+  QTimer::singleShot(0, this, &WebViewSlot::LoadView);
+}
+
+void WebViewSlot::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (view_ != nullptr) view_->setGeometry(rect());
+  if (link_ != nullptr) link_->setGeometry(rect());
+}
+
+void WebViewSlot::LoadView() {
+  const WebViewModule& module = Module();
+  if (module.create != nullptr) {
+    view_ = module.create(this, url_.toString().toUtf8().constData(), text_zoom_level_);
+  }
+  if (view_ == nullptr) {
+    ShowLink();
+    return;
+  }
+  view_->setGeometry(rect());
+  view_->show();
+}
+
+void WebViewSlot::ShowLink() {
+  if (link_ == nullptr) {
+    link_ = new QLabel(this);
+    link_->setAlignment(Qt::AlignCenter);
+    link_->setOpenExternalLinks(true);
+    link_->setGeometry(rect());
+    link_->show();
+  }
+  link_->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                     .arg(url_.toString(QUrl::FullyEncoded), url_.toDisplayString().toHtmlEscaped()));
+}
+
+}  // namespace lirex

@@ -16,8 +16,8 @@ QFont Face(const QStringList& families, double point_size, bool bold) {
 }  // namespace
 
 QFont SongTi(double point_size, bool bold) {
-  return Face({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-               QStringLiteral("Noto Sans CJK SC")},
+  return Face({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+               QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")},
               point_size, bold);
 }
 

@@ -7,9 +7,10 @@
 
 namespace lirex {
 
-// The routine's address, looked up anew at each call (callers keep it); a library or routine that cannot be found ends the program through
-// FatalErrorBox. (On x86-64 there is one calling convention and the caller cleans up, so the
-// stack check after a call that 32-bit builds need cannot fail here.)
+// The routine's address, looked up anew at each call (callers keep it); a library or routine that
+// cannot be found ends the program through FatalErrorBox. (On x86-64 there is one calling
+// convention and the caller cleans up, so the stack check after a call that 32-bit builds need
+// cannot fail here.)
 void* BindRoutine(const std::string& library_file, const std::string& routine);
 
 template <typename Function>

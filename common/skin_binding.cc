@@ -5,7 +5,8 @@
 namespace lirex {
 
 int SkinH_AttachEx(const std::string& skin_path, const std::string& password) {
-  static auto* routine = BoundRoutine<int(const char*, const char*)>(kSkinLibraryFile, "SkinH_AttachEx");
+  static auto* routine =
+      BoundRoutine<int(const char*, const char*)>(kSkinLibraryFile, "SkinH_AttachEx");
   return routine(skin_path.c_str(), password.c_str());
 }
 

@@ -79,8 +79,9 @@ void WebViewSlot::ShowLink() {
     link_->setGeometry(rect());
     link_->show();
   }
-  link_->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                     .arg(url_.toString(QUrl::FullyEncoded), url_.toDisplayString().toHtmlEscaped()));
+  link_->setText(
+      QStringLiteral("<a href=\"%1\">%2</a>")
+          .arg(url_.toString(QUrl::FullyEncoded), url_.toDisplayString().toHtmlEscaped()));
 }
 
 }  // namespace lirex

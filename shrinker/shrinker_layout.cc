@@ -82,7 +82,10 @@ void AddCheckBoxes(std::vector<ControlRow>& rows) {
 std::vector<ControlRow> BuildLayout() {
   std::vector<ControlRow> rows = {
       {"超文本浏览框_广告", ControlKind::kWebView, "", {5, 5, 635, 64}, ""},
-      {"标签6", ControlKind::kLabel, "", {5, 74, 406, 32},
+      {"标签6",
+       ControlKind::kLabel,
+       "",
+       {5, 74, 406, 32},
        "本大底制作，用定胆来生成大底，用杀码来缩水！"},
       {"外形框4", ControlKind::kFrame, "", {412, 74, 230, 32}, ""},
       {"超级按钮_三星_清空大底", ControlKind::kPushButton, "外形框4", {2, 2, 75, 28}, "清空大底"},

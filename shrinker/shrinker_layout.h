@@ -8,10 +8,19 @@
 
 namespace lirex {
 
-enum class ControlKind { kWebView, kLabel, kFrame, kPushButton, kGroupBox, kCheckBox, kBaseBox, kQueryBox };
+enum class ControlKind {
+  kWebView,
+  kLabel,
+  kFrame,
+  kPushButton,
+  kGroupBox,
+  kCheckBox,
+  kBaseBox,
+  kQueryBox
+};
 
 struct ControlRow {
-  std::string name;     // object name, UTF-8
+  std::string name;  // object name, UTF-8
   ControlKind kind;
   std::string parent;   // empty for the window itself
   QRect geometry;       // in the parent's client coordinates

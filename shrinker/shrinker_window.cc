@@ -21,8 +21,8 @@
 #include "common/skin_binding.h"
 #include "common/web_view_slot.h"
 #include "shrinker/generation.h"
-#include "shrinker/shrinker_layout.h"
 #include "shrinker/show_message.h"
+#include "shrinker/shrinker_layout.h"
 #include "shrinker/winning_check.h"
 
 namespace lirex {
@@ -78,8 +78,9 @@ QLineEdit* MakeQueryBox(QWidget* parent) {
 
 QCheckBox* MakeCheckBox(const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
-  const bool is_number = !caption.isEmpty() && caption.size() <= 2 &&
-                         std::all_of(caption.begin(), caption.end(), [](QChar c) { return c.isDigit(); });
+  const bool is_number =
+      !caption.isEmpty() && caption.size() <= 2 &&
+      std::all_of(caption.begin(), caption.end(), [](QChar c) { return c.isDigit(); });
   box->setFont(SongTi(9, is_number));
   return box;
 }
@@ -169,7 +170,8 @@ void ShrinkerWindow::WriteBase(const BaseBox& box) {
 
 TickSet ShrinkerWindow::ReadTicks() const {
   TickSet ticks;
-  for (size_t i = 0; i < generation_boxes_.size(); ++i) ticks[i] = generation_boxes_[i]->isChecked();
+  for (size_t i = 0; i < generation_boxes_.size(); ++i)
+    ticks[i] = generation_boxes_[i]->isChecked();
   return ticks;
 }
 

@@ -96,7 +96,8 @@ std::optional<Skin> ParseSkinBody(std::string_view body) {
 }
 
 std::optional<Skin> ParseSkin(std::string_view file_bytes) {
-  if (file_bytes.size() < kHeaderBytes || file_bytes.size() > kMaxSkinFileBytes) return std::nullopt;
+  if (file_bytes.size() < kHeaderBytes || file_bytes.size() > kMaxSkinFileBytes)
+    return std::nullopt;
   if (file_bytes.substr(0, kMagic.size()) != kMagic) return std::nullopt;
   const uint32_t body_length = ReadLittleEndian(file_bytes, 6, 4);
   if (body_length != file_bytes.size() - kHeaderBytes) return std::nullopt;

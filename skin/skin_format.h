@@ -15,16 +15,16 @@ namespace lirex::skin {
 
 struct Skin {
   QString name;
-  QColor window;            // window and dialog background
-  QColor window_text;       // labels, group titles
-  QColor base;              // edit boxes
-  QColor text;              // text in edit boxes
-  QColor button;            // push-button face
+  QColor window;       // window and dialog background
+  QColor window_text;  // labels, group titles
+  QColor base;         // edit boxes
+  QColor text;         // text in edit boxes
+  QColor button;       // push-button face
   QColor button_text;
-  QColor highlight;         // selection, hovered and focused frames
+  QColor highlight;  // selection, hovered and focused frames
   QColor highlighted_text;
-  QColor border;            // frames of buttons, group boxes and edits
-  int radius = 3;           // corner radius of buttons and group boxes, 0 to 12 pixels
+  QColor border;   // frames of buttons, group boxes and edits
+  int radius = 3;  // corner radius of buttons and group boxes, 0 to 12 pixels
 };
 
 // Files larger than this are refused unread.

@@ -32,8 +32,9 @@ void PrepareEngine() {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) QWidget* LirexCreateWebView(
-    QWidget* parent, const char* url, int text_zoom_level) {
+extern "C" __attribute__((visibility("default"))) QWidget* LirexCreateWebView(QWidget* parent,
+                                                                              const char* url,
+                                                                              int text_zoom_level) {
   PrepareEngine();
   auto* view = new QWebEngineView(parent);
   const size_t level = text_zoom_level >= 0 && text_zoom_level < 5 ? text_zoom_level : 2;
@@ -44,5 +45,6 @@ extern "C" __attribute__((visibility("default"))) QWidget* LirexCreateWebView(
 
 extern "C" __attribute__((visibility("default"))) void LirexNavigateWebView(QWidget* view,
                                                                             const char* url) {
-  if (auto* web_view = qobject_cast<QWebEngineView*>(view)) web_view->load(QUrl(QString::fromUtf8(url)));
+  if (auto* web_view = qobject_cast<QWebEngineView*>(view))
+    web_view->load(QUrl(QString::fromUtf8(url)));
 }

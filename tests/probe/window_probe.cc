@@ -1,0 +1,107 @@
+// Loaded into a program under test with LD_PRELOAD, so that tests and timing scripts can watch
+// the real program from outside. Once the program's QApplication exists:
+//   LIREX_PROBE_BOXES=<file>   each message box that opens is written to <file> (title, icon,
+//                              buttons, text) and dismissed with its OK button;
+//   LIREX_PROBE_REPORT=<file>  after the first paint of a window, the application's window colour
+//                              and the names of the visible top-level windows go to <file>;
+//   LIREX_PROBE_EXIT_AFTER_PAINT=1  the process ends with status 0 right after that first paint.
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSet>
+#include <QTextStream>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+void Append(const QByteArray& file_name, const QString& text) {
+  QFile file(QString::fromLocal8Bit(file_name));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
+  file.write(text.toUtf8());
+}
+
+QString IconName(QMessageBox::Icon icon) {
+  switch (icon) {
+    case QMessageBox::NoIcon:
+      return QStringLiteral("none");
+    case QMessageBox::Information:
+      return QStringLiteral("information");
+    case QMessageBox::Warning:
+      return QStringLiteral("warning");
+    case QMessageBox::Critical:
+      return QStringLiteral("critical");
+    case QMessageBox::Question:
+      return QStringLiteral("question");
+  }
+  return QStringLiteral("?");
+}
+
+void DismissBoxes(const QByteArray& file_name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    if (box == nullptr || !box->isVisible()) continue;
+    QStringList buttons;
+    for (QAbstractButton* button : box->buttons()) buttons << button->text();
+    Append(
+        file_name,
+        QStringLiteral("title=%1\nicon=%2\nbuttons=%3\nmodal=%4\nparent=%5\ntext=%6\n---\n")
+            .arg(box->windowTitle(), IconName(box->icon()), buttons.join(u'|'),
+                 QString::number(box->windowModality()),
+                 box->parentWidget() ? QStringLiteral("yes") : QStringLiteral("no"), box->text()));
+    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+  }
+}
+
+class PaintWatcher : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::Paint || widget == nullptr || !widget->isWindow() || done_) {
+      return false;
+    }
+    done_ = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { AfterFirstPaint(); });
+    return false;
+  }
+
+ private:
+  static void AfterFirstPaint() {
+    const QByteArray report = qgetenv("LIREX_PROBE_REPORT");
+    if (!report.isEmpty()) {
+      QStringList windows;
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) windows << widget->objectName();
+      }
+      Append(report,
+             QStringLiteral("window_colour=%1\nwindows=%2\n")
+                 .arg(QApplication::palette().color(QPalette::Window).name(), windows.join(u'|')));
+    }
+    if (qEnvironmentVariableIntValue("LIREX_PROBE_EXIT_AFTER_PAINT") == 1) _exit(0);
+  }
+
+  bool done_ = false;
+};
+
+// Runs inside QCoreApplication's constructor, so only QCoreApplication's side may be used here.
+void StartProbe() {
+  QCoreApplication* application = QCoreApplication::instance();
+  const QByteArray boxes = qgetenv("LIREX_PROBE_BOXES");
+  if (!boxes.isEmpty()) {
+    auto* timer = new QTimer(application);
+    QObject::connect(timer, &QTimer::timeout, application, [boxes] { DismissBoxes(boxes); });
+    timer->start(20);
+  }
+  if (!qgetenv("LIREX_PROBE_REPORT").isEmpty() ||
+      !qgetenv("LIREX_PROBE_EXIT_AFTER_PAINT").isEmpty()) {
+    application->installEventFilter(new PaintWatcher);
+  }
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartProbe)

@@ -1,0 +1,76 @@
+// Vonk started as a real program: the skinning library's binding, the fatal error box and the
+// skin file beside the program.
+#include <gtest/gtest.h>
+
+#include "tests/program_runner.h"
+
+namespace lirex {
+namespace {
+
+const QString kMissingRoutineBox =
+    "title=错误\nicon=critical\nbuttons=OK\nmodal=2\nparent=no\n"
+    "text=运行时出错!\n\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
+    "AttachEx”\n"
+    "\n---\n";
+
+TEST(VonkProcess, WithoutTheSkinningLibraryEndsThroughTheFatalBox) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Vonk")));
+  ASSERT_TRUE(folder.Add(Built("skinh.she")));
+  const ProgramRun run = folder.Run("Vonk", false);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.boxes, kMissingRoutineBox);
+  EXPECT_EQ(run.report, "") << "the window was never painted";
+}
+
+TEST(VonkProcess, ALibraryWithoutTheRoutineEndsTheSameWay) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Vonk")));
+  ASSERT_TRUE(folder.Add(LIREX_STUB_SKIN_LIBRARY, "SkinH_EL.dll"));
+  const ProgramRun run = folder.Run("Vonk", false);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.boxes, kMissingRoutineBox);
+}
+
+TEST(VonkProcess, OpensSkinnedWithTheSkinFileBesideIt) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Vonk")));
+  ASSERT_TRUE(folder.Add(Built("SkinH_EL.dll")));
+  ASSERT_TRUE(folder.Add(Built("skinh.she")));
+  const ProgramRun run = folder.Run("Vonk", true);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.boxes, "");
+  EXPECT_EQ(run.report, "window_colour=#e8efec\nwindows=ShrinkerWindow\n");
+}
+
+TEST(VonkProcess, AMissingOrDamagedSkinLeavesTheDefaultLook) {
+  const struct {
+    const char* name;
+    std::optional<QByteArray> skin;
+  } cases[] = {
+      {"missing", std::nullopt},
+      {"empty", QByteArray()},
+      {"garbage", QByteArray("\x2eSHE\0\x01garbage", 14)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramFolder folder;
+    ASSERT_TRUE(folder.Add(Built("Vonk")));
+    ASSERT_TRUE(folder.Add(Built("SkinH_EL.dll")));
+    if (c.skin) {
+      ASSERT_TRUE(folder.Write("skinh.she", *c.skin));
+    }
+    const ProgramRun run = folder.Run("Vonk", true);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.boxes, "");
+    EXPECT_TRUE(run.report.endsWith("windows=ShrinkerWindow\n")) << run.report.toStdString();
+    EXPECT_FALSE(run.report.contains("#e8efec"));
+  }
+}
+
+}  // namespace
+}  // namespace lirex

@@ -63,7 +63,7 @@ void GenerateBase(const TickSet& ticks, BaseBox& box) {
     if (boxes[i].role == BoxRole::kBanker) {
       bankers |= ClassOf({boxes[i].banker_digit});
     } else {
-      killed |= boxes[i].numbers;
+      killed |= NumbersOf(i);
     }
   }
 

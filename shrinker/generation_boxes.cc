@@ -28,12 +28,6 @@ int Span(Digits d) {
   return digits.back() - digits.front();
 }
 
-NumberSet NumbersWhere(const std::function<bool(Digits)>& condition) {
-  NumberSet numbers;
-  for (int n = 0; n < kNumberCount; ++n) numbers[n] = condition(DigitsOf(n));
-  return numbers;
-}
-
 class TableBuilder {
  public:
   void Banker(int digit) {
@@ -42,16 +36,16 @@ class TableBuilder {
   }
 
   void Kill(const char* key, const std::string& caption, std::function<bool(Digits)> condition) {
-    Add(key, caption, BoxRole::kKill, -1, condition);
+    Add(key, caption, BoxRole::kKill, -1, std::move(condition));
   }
 
   std::vector<GenerationBox> Take() { return std::move(boxes_); }
 
  private:
   void Add(const char* key, const std::string& caption, BoxRole role, int banker_digit,
-           const std::function<bool(Digits)>& condition) {
+           std::function<bool(Digits)> condition) {
     boxes_.push_back({std::string("选择框_三星_") + key + "_" + caption, caption, role,
-                      banker_digit, NumbersWhere(condition)});
+                      banker_digit, std::move(condition)});
   }
 
   std::vector<GenerationBox> boxes_;
@@ -93,6 +87,18 @@ const std::vector<GenerationBox>& GenerationBoxes() {
     return built;
   }();
   return boxes;
+}
+
+const NumberSet& NumbersOf(size_t index) {
+  static const std::vector<NumberSet> sets = [] {
+    std::vector<NumberSet> built;
+    for (const GenerationBox& box : GenerationBoxes()) {
+      NumberSet& numbers = built.emplace_back();
+      for (int n = 0; n < kNumberCount; ++n) numbers[n] = box.condition(DigitsOf(n));
+    }
+    return built;
+  }();
+  return sets.at(index);
 }
 
 std::optional<size_t> FindGenerationBox(std::string_view name) {

@@ -1,12 +1,13 @@
 // Every check box that the generation run reads, in the order the run reads them, each with the
-// numbers it selects: a banker box the numbers that contain its digit, a kill box the numbers it
-// removes.
+// condition on a number it stands for: a banker box selects the numbers that contain its digit, a
+// kill box removes the numbers that meet its condition.
 #ifndef LIREX_SHRINKER_GENERATION_BOXES_H_
 #define LIREX_SHRINKER_GENERATION_BOXES_H_
 
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -44,12 +45,15 @@ struct GenerationBox {
   std::string caption;  // UTF-8
   BoxRole role;
   int banker_digit;  // banker boxes only
-  NumberSet numbers;
+  std::function<bool(Digits)> condition;
 };
 
 inline constexpr size_t kGenerationBoxCount = 146;
 
 const std::vector<GenerationBox>& GenerationBoxes();
+
+// The numbers that meet box `index`'s condition; all 146 sets are worked out at the first call.
+const NumberSet& NumbersOf(size_t index);
 
 std::optional<size_t> FindGenerationBox(std::string_view name);
 

@@ -10,8 +10,6 @@
 
 int main(int argc, char** argv) {
   lirex::EnterRunDirectory();
-  // The web view module, loaded later, shares the application's OpenGL contexts.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   std::unique_ptr<lirex::ShrinkerWindow> window;
   try {

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
   libjpeg-dev libgtest-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth imagemagick hyperfine
+  fonts-noto-cjk xvfb xauth x11-utils xdotool imagemagick hyperfine
 )
 
 missing=()

@@ -2,16 +2,33 @@
 // time after the first paint.
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QUrl>
 #include <QWebEngineView>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 
+// Qt's own setter of the context that QOpenGLContext::globalShareContext() returns; exported by
+// Qt GUI though not declared in its public headers.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+
 namespace {
 
 // The five text sizes, smallest to largest.
 constexpr std::array<double, 5> kZoomFactors = {0.7, 0.85, 1.0, 1.15, 1.3};
+
+// The engine draws through a context shared with the application's. Qt makes that context while
+// constructing the application when asked beforehand, but making it costs more than the whole
+// window, so it is made here instead, when the first view is.
+void ShareOpenGLContexts() {
+  if (QOpenGLContext::globalShareContext() != nullptr) return;
+  auto* context = new QOpenGLContext(QCoreApplication::instance());
+  context->setFormat(QSurfaceFormat::defaultFormat());
+  if (!context->create()) return;
+  qt_gl_set_global_share_context(context);
+}
 
 // Chromium reads its switches when the engine first starts, which is here.
 void PrepareEngine() {
@@ -23,6 +40,7 @@ void PrepareEngine() {
                stderr);
     setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
   }
+  ShareOpenGLContexts();
   // An advertisement view has no use for the browser's own background traffic.
   if (std::getenv("QTWEBENGINE_CHROMIUM_FLAGS") == nullptr) {
     setenv("QTWEBENGINE_CHROMIUM_FLAGS",

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Whole-process time from start to the first paint of the window: Vonk against an empty Qt
+# window of the same size, and against that window with one line of Chinese text, all on one
+# private Xvfb display, in one hyperfine run. The window probe ends each process right after its
+# first paint.
+# Usage: bench/startup_bench.sh [build folder]
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+export LD_PRELOAD=$build/tests/libwindow_probe.so LIREX_PROBE_EXIT_AFTER_PAINT=1
+hyperfine --warmup 3 --runs 30 --export-json "$build/startup.json" \
+  -n bare "$build/out/bare_window" -n "bare+text" "$build/out/bare_window --text" \
+  -n Vonk "$build/out/Vonk"
+python3 - "$build/startup.json" <<'PY'
+import json, sys
+runs = {r["command"]: r["mean"] for r in json.load(open(sys.argv[1]))["results"]}
+print(f"Vonk {runs['Vonk']*1000:.0f} ms, bare window {runs['bare']*1000:.0f} ms, "
+      f"bare window with text {runs['bare+text']*1000:.0f} ms: "
+      f"{runs['Vonk'] / runs['bare']:.2f} x the bare window, "
+      f"{runs['Vonk'] / runs['bare+text']:.2f} x the bare window with text")
+PY

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Starts the built Vonk in a real X window on a private Xvfb display, ticks the banker digits 3
+# and 5, clicks 生成大底 and saves a picture of the window.
+# Usage: tools/vonk_screenshot.sh <build/out folder> <picture.png>
+set -euo pipefail
+out_dir=$(cd "$1" && pwd)
+picture=$2
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $vonk $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$out_dir/Vonk" >/dev/null 2>&1 &
+vonk=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name 'Lirex' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "Vonk's window did not appear" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"   # X, Y, WIDTH, HEIGHT
+
+click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.2; }
+sleep 1
+click 134 131   # 定胆码 3
+click 208 131   # 定胆码 5
+click 527 90    # 生成大底
+sleep 1.5       # the web view settles
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$picture"
+echo "saved $picture (${WIDTH}x${HEIGHT})"

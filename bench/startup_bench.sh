@@ -7,12 +7,7 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../tools/xvfb_session.sh"
 
 export LD_PRELOAD=$build/tests/libwindow_probe.so LIREX_PROBE_EXIT_AFTER_PAINT=1
 hyperfine --warmup 3 --runs 30 --export-json "$build/startup.json" \

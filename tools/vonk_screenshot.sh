@@ -6,15 +6,11 @@ set -euo pipefail
 out_dir=$(cd "$1" && pwd)
 picture=$2
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $vonk $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/xvfb_session.sh"
 
 "$out_dir/Vonk" >/dev/null 2>&1 &
 vonk=$!
+trap 'kill $vonk $xvfb_pid 2>/dev/null || true' EXIT
 window=""
 for _ in $(seq 100); do
   window=$(xdotool search --onlyvisible --name 'Lirex' 2>/dev/null | head -n 1) && [ -n "$window" ] && break

@@ -1,0 +1,13 @@
+# Sourced by scripts that need a private X display: starts Xvfb on a free display, waits until it
+# is ready, exports DISPLAY, and stops it when the script exits.
+xvfb_fifo=$(mktemp -u)
+mkfifo "$xvfb_fifo"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$xvfb_fifo" >/dev/null 2>&1 &
+xvfb_pid=$!
+if ! read -r -t 30 xvfb_display <"$xvfb_fifo"; then
+  echo "Xvfb did not start" >&2
+  exit 1
+fi
+rm -f "$xvfb_fifo"
+export DISPLAY=":$xvfb_display"
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT

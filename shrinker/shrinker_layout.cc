@@ -98,9 +98,9 @@ std::vector<ControlRow> BuildLayout() {
       {"分组框5", ControlKind::kGroupBox, "", {5, 349, 406, 40}, "杀跨度"},
       {"分组框6", ControlKind::kGroupBox, "", {5, 397, 406, 76}, "杀和值"},
       {"分组框14", ControlKind::kGroupBox, "", {5, 482, 406, 155}, "杀组合"},
-      {"编辑框_三星_大底", ControlKind::kBaseBox, "", {412, 111, 230, 470}, ""},
+      {"编辑框_三星_大底", ControlKind::kMultiLineEdit, "", {412, 111, 230, 470}, ""},
       {"标签7", ControlKind::kLabel, "", {414, 584, 60, 24}, "查询中奖："},
-      {"编辑框_三星_查询奖号", ControlKind::kQueryBox, "", {478, 584, 101, 24}, ""},
+      {"编辑框_三星_查询奖号", ControlKind::kLineEdit, "", {478, 584, 101, 24}, ""},
       {"超级按钮_三星_查询中奖", ControlKind::kPushButton, "", {584, 584, 58, 24}, "查 询"},
       {"标签_三星_统计", ControlKind::kLabel, "", {412, 611, 230, 25}, "当前直选大底注数：0注"},
   };

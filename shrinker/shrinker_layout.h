@@ -2,30 +2,11 @@
 #ifndef LIREX_SHRINKER_SHRINKER_LAYOUT_H_
 #define LIREX_SHRINKER_SHRINKER_LAYOUT_H_
 
-#include <QRect>
-#include <string>
 #include <vector>
 
+#include "common/control_table.h"
+
 namespace lirex {
-
-enum class ControlKind {
-  kWebView,
-  kLabel,
-  kFrame,
-  kPushButton,
-  kGroupBox,
-  kCheckBox,
-  kBaseBox,
-  kQueryBox
-};
-
-struct ControlRow {
-  std::string name;  // object name, UTF-8
-  ControlKind kind;
-  std::string parent;   // empty for the window itself
-  QRect geometry;       // in the parent's client coordinates
-  std::string caption;  // UTF-8
-};
 
 // The smallest client area that holds the whole layout.
 inline constexpr int kShrinkerClientWidth = 648;

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFrame>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 #include <QScreen>
 #include <algorithm>
 #include <limits>
-#include <map>
 
 #include "common/fonts.h"
 #include "common/gbk.h"
@@ -30,8 +28,6 @@ namespace {
 
 constexpr int kAdvertisementTextZoom = 2;
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
-
 QString WindowTitle() {
   return QStringLiteral("Lirex三星缩水器(Lirex软件 %1)").arg(QLatin1String(kMakerHost));
 }
@@ -48,20 +44,16 @@ void HideInactiveSelection(QWidget* box) {
   box->setPalette(palette);
 }
 
-QPlainTextEdit* MakeBaseBox(QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+void DressBaseBox(QPlainTextEdit* box) {
   box->setFont(SongTi(9));
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setFrameStyle(QFrame::Box | QFrame::Plain);
   HideInactiveSelection(box);
-  return box;
 }
 
-QLineEdit* MakeQueryBox(QWidget* parent) {
-  auto* box = new QLineEdit(parent);
+void DressQueryBox(QLineEdit* box) {
   box->setAlignment(Qt::AlignCenter);
   box->setMaxLength(std::numeric_limits<int>::max());
   QFont font = box->font();
@@ -73,16 +65,14 @@ QLineEdit* MakeQueryBox(QWidget* parent) {
   palette.setColor(QPalette::Base, Qt::white);
   box->setPalette(palette);
   HideInactiveSelection(box);
-  return box;
 }
 
-QCheckBox* MakeCheckBox(const QString& caption, QWidget* parent) {
-  auto* box = new QCheckBox(caption, parent);
-  const bool is_number =
-      !caption.isEmpty() && caption.size() <= 2 &&
-      std::all_of(caption.begin(), caption.end(), [](QChar c) { return c.isDigit(); });
+// Bold for the numbers of one or two digits (banker, position, span and sum boxes).
+void DressCheckBox(QCheckBox* box) {
+  const QString caption = box->text();
+  const bool is_number = caption.size() <= 2 && std::all_of(caption.begin(), caption.end(),
+                                                            [](QChar c) { return c.isDigit(); });
   box->setFont(SongTi(9, is_number));
-  return box;
 }
 
 }  // namespace
@@ -107,46 +97,22 @@ void ShrinkerWindow::CenterOnScreen() {
 }
 
 void ShrinkerWindow::BuildControls() {
-  std::map<std::string, QWidget*> containers = {{"", this}};
-  for (const ControlRow& row : ShrinkerLayout()) {
-    QWidget* parent = containers.at(row.parent);
-    const QString caption = Utf8(row.caption);
-    QWidget* control = nullptr;
-    switch (row.kind) {
-      case ControlKind::kWebView:
-        control = new WebViewSlot(AdvertisementUrl(), kAdvertisementTextZoom, parent);
-        break;
-      case ControlKind::kLabel:
-        control = new QLabel(caption, parent);
-        break;
-      case ControlKind::kFrame: {
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-        control = frame;
-        break;
-      }
-      case ControlKind::kPushButton:
-        control = new QPushButton(caption, parent);
-        break;
-      case ControlKind::kGroupBox:
-        control = new QGroupBox(caption, parent);
-        break;
-      case ControlKind::kCheckBox:
-        control = MakeCheckBox(caption, parent);
-        generation_boxes_[*FindGenerationBox(row.name)] = static_cast<QCheckBox*>(control);
-        break;
-      case ControlKind::kBaseBox:
-        control = base_box_ = MakeBaseBox(parent);
-        break;
-      case ControlKind::kQueryBox:
-        control = query_box_ = MakeQueryBox(parent);
-        break;
+  const Controls controls = lirex::BuildControls(
+      this, ShrinkerLayout(), [](const ControlRow& row, QWidget* parent) -> QWidget* {
+        if (row.kind != ControlKind::kWebView) return nullptr;
+        return new WebViewSlot(AdvertisementUrl(), kAdvertisementTextZoom, parent);
+      });
+  for (const auto& [name, control] : controls) {
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+      DressCheckBox(box);
+      generation_boxes_[*FindGenerationBox(name)] = box;
     }
-    control->setObjectName(Utf8(row.name));
-    control->setGeometry(row.geometry);
-    containers[row.name] = control;
   }
-  count_label_ = findChild<QLabel*>(QStringLiteral("标签_三星_统计"));
+  base_box_ = static_cast<QPlainTextEdit*>(controls.at("编辑框_三星_大底"));
+  query_box_ = static_cast<QLineEdit*>(controls.at("编辑框_三星_查询奖号"));
+  count_label_ = static_cast<QLabel*>(controls.at("标签_三星_统计"));
+  DressBaseBox(base_box_);
+  DressQueryBox(query_box_);
 }
 
 void ShrinkerWindow::BindButtons() {

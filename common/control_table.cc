@@ -1,0 +1,72 @@
+#include "common/control_table.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+namespace lirex {
+namespace {
+
+QWidget* MakePlainControl(const ControlRow& row, QWidget* parent) {
+  const QString caption = QString::fromStdString(row.caption);
+  switch (row.kind) {
+    case ControlKind::kPushButton:
+      return new QPushButton(caption, parent);
+    case ControlKind::kLabel:
+      return new QLabel(caption, parent);
+    case ControlKind::kFrame: {
+      auto* frame = new QFrame(parent);
+      frame->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+      return frame;
+    }
+    case ControlKind::kGroupBox:
+      return new QGroupBox(caption, parent);
+    case ControlKind::kCheckBox:
+      return new QCheckBox(caption, parent);
+    case ControlKind::kLineEdit:
+      return new QLineEdit(caption, parent);
+    case ControlKind::kMultiLineEdit: {
+      auto* edit = new QPlainTextEdit(caption, parent);
+      edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      return edit;
+    }
+    case ControlKind::kHyperlink: {
+      auto* link = new QLabel(parent);
+      link->setOpenExternalLinks(true);
+      return link;
+    }
+    case ControlKind::kPicture: {
+      auto* picture = new QLabel(parent);
+      picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return picture;
+    }
+    case ControlKind::kWebView:
+      break;
+  }
+  throw std::logic_error("the window makes control " + row.name);
+}
+
+}  // namespace
+
+Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
+                       const ControlMaker& make) {
+  Controls controls = {{"", window}};
+  for (const ControlRow& row : rows) {
+    QWidget* parent = controls.at(row.parent);
+    QWidget* control = make ? make(row, parent) : nullptr;
+    if (control == nullptr) control = MakePlainControl(row, parent);
+    control->setObjectName(QString::fromStdString(row.name));
+    control->setGeometry(row.geometry);
+    controls[row.name] = control;
+  }
+  controls.erase("");
+  return controls;
+}
+
+}  // namespace lirex

@@ -1,0 +1,48 @@
+// Windows with a fixed layout are built from a table: one row per control, parents before their
+// children, each control carrying its row's name as its object name.
+#ifndef LIREX_COMMON_CONTROL_TABLE_H_
+#define LIREX_COMMON_CONTROL_TABLE_H_
+
+#include <QRect>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace lirex {
+
+enum class ControlKind {
+  kPushButton,
+  kLabel,
+  kFrame,
+  kGroupBox,
+  kCheckBox,
+  kLineEdit,       // single line
+  kMultiLineEdit,  // plain text, no scroll bars unless the window adds them
+  kHyperlink,      // caption is the link text; the window sets the address
+  kPicture,
+  kWebView,  // the window makes it
+};
+
+struct ControlRow {
+  std::string name;  // object name, UTF-8
+  ControlKind kind;
+  std::string parent;   // empty for the window itself
+  QRect geometry;       // in the parent's client coordinates
+  std::string caption;  // UTF-8
+};
+
+// Makes a control for a row, or returns nullptr to have the kind's plain control made.
+using ControlMaker = std::function<QWidget*(const ControlRow& row, QWidget* parent)>;
+
+// The controls by name.
+using Controls = std::map<std::string, QWidget*>;
+
+Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
+                       const ControlMaker& make = {});
+
+}  // namespace lirex
+
+#endif  // LIREX_COMMON_CONTROL_TABLE_H_

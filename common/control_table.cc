@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUrl>
 #include <stdexcept>
 
 namespace lirex {
 namespace {
+
+constexpr char kLinkCaption[] = "link_caption";
 
 QWidget* MakePlainControl(const ControlRow& row, QWidget* parent) {
   const QString caption = QString::fromStdString(row.caption);
@@ -37,8 +40,10 @@ QWidget* MakePlainControl(const ControlRow& row, QWidget* parent) {
       return edit;
     }
     case ControlKind::kHyperlink: {
-      auto* link = new QLabel(parent);
+      auto* link = new QLabel(caption, parent);
+      link->setTextFormat(Qt::RichText);
       link->setOpenExternalLinks(true);
+      link->setProperty(kLinkCaption, caption);
       return link;
     }
     case ControlKind::kPicture: {
@@ -67,6 +72,14 @@ Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
   }
   controls.erase("");
   return controls;
+}
+
+void SetHyperlinkAddress(QWidget* link, const QUrl& url) {
+  auto* label = qobject_cast<QLabel*>(link);
+  if (label == nullptr) return;
+  label->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                     .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(),
+                          label->property(kLinkCaption).toString().toHtmlEscaped()));
 }
 
 }  // namespace lirex

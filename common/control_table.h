@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QUrl;
 class QWidget;
 
 namespace lirex {
@@ -21,7 +22,7 @@ enum class ControlKind {
   kCheckBox,
   kLineEdit,       // single line
   kMultiLineEdit,  // plain text, no scroll bars unless the window adds them
-  kHyperlink,      // caption is the link text; the window sets the address
+  kHyperlink,      // caption is the link text; the window sets the address with SetHyperlinkAddress
   kPicture,
   kWebView,  // the window makes it
 };
@@ -42,6 +43,9 @@ using Controls = std::map<std::string, QWidget*>;
 
 Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
                        const ControlMaker& make = {});
+
+// Makes a hyperlink control's caption open `url` in the system's web browser.
+void SetHyperlinkAddress(QWidget* link, const QUrl& url);
 
 }  // namespace lirex
 

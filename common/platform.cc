@@ -1,9 +1,13 @@
 #include "common/platform.h"
 
-#include <unistd.h>
-
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <system_error>
+#include <vector>
 
 namespace lirex {
 
@@ -19,8 +23,57 @@ std::string FileBesideProgram(const std::string& file_name) {
 }
 
 void EnterRunDirectory() {
+  // A program in the root directory has the empty text as its directory.
   const std::string directory = RunDirectory();
-  if (!directory.empty() && chdir(directory.c_str()) != 0) return;
+  std::error_code ignored;
+  std::filesystem::current_path(directory.empty() ? std::string(1, kPathSeparator) : directory,
+                                ignored);
+}
+
+bool DirectoryEntryExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return false;
+  const std::string partial = path + ".partial";
+  {
+    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(partial, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(partial, path, error);
+  if (error) std::filesystem::remove(partial, error);
+  return !error;
+}
+
+void SetFileHidden(const std::string& /*path*/) {}
+
+bool RunProgram(const std::string& command_line) {
+  static const std::map<std::string, std::vector<const char*>> kDesktopPrograms = {
+      {"calc.exe",
+       {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}},
+      {"notepad.exe",
+       {"gedit", "gnome-text-editor", "kate", "kwrite", "mousepad", "pluma", "xed", "featherpad",
+        "leafpad", "xedit"}},
+  };
+  QString program = QString::fromStdString(command_line);
+  if (auto desktop = kDesktopPrograms.find(command_line); desktop != kDesktopPrograms.end()) {
+    program.clear();
+    for (const char* candidate : desktop->second) {
+      program = QStandardPaths::findExecutable(QString::fromLatin1(candidate));
+      if (!program.isEmpty()) break;
+    }
+    if (program.isEmpty()) return false;
+  }
+  return QProcess::startDetached(program, {}, QDir::currentPath());
 }
 
 }  // namespace lirex

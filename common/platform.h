@@ -3,6 +3,7 @@
 #define LIREX_COMMON_PLATFORM_H_
 
 #include <string>
+#include <string_view>
 
 namespace lirex {
 
@@ -16,6 +17,22 @@ std::string FileBesideProgram(const std::string& file_name);
 
 // Makes RunDirectory the current directory; a failure leaves the current directory as it was.
 void EnterRunDirectory();
+
+// True when the directory holds any entry of that name: a file, a folder, even a broken link.
+bool DirectoryEntryExists(const std::string& path);
+
+// Writes the whole file, replacing one that is there. The bytes go to a neighbouring temporary
+// file first and take the name only once complete, so a failed write never leaves a partial
+// file under the name. False on any failure.
+bool WriteWholeFile(const std::string& path, std::string_view bytes);
+
+// Windows marks dropped files hidden; this file system has no such attribute.
+void SetFileHidden(const std::string& path);
+
+// Starts a program without waiting for it, in the current directory, with no arguments.
+// "calc.exe" and "notepad.exe" stand for the desktop's calculator and text editor, the first of
+// a short list of common ones that is installed. False when nothing could be started.
+bool RunProgram(const std::string& command_line);
 
 }  // namespace lirex
 

@@ -38,7 +38,8 @@ class ProgramFolder {
 
   QString Path(const QString& name) const { return folder_.filePath(name); }
 
-  ProgramRun Run(const QString& program, bool exit_after_paint) const {
+  // `click`: the object name of a button to click right after the first paint.
+  ProgramRun Run(const QString& program, bool exit_after_paint, const QString& click = {}) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("LD_LIBRARY_PATH");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -46,6 +47,7 @@ class ProgramFolder {
     environment.insert("LIREX_PROBE_BOXES", Path("boxes.txt"));
     environment.insert("LIREX_PROBE_REPORT", Path("report.txt"));
     if (exit_after_paint) environment.insert("LIREX_PROBE_EXIT_AFTER_PAINT", "1");
+    if (!click.isEmpty()) environment.insert("LIREX_PROBE_CLICK", click);
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(QDir::tempPath());

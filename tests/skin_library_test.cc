@@ -39,7 +39,7 @@ class SkinLibraryTest : public ::testing::Test {
 
 TEST_F(SkinLibraryTest, AttachesTheInstalledSkinFile) {
   EXPECT_EQ(attach_ex_(LIREX_OUT_DIR "/skinh.she", ""), 1);
-  EXPECT_EQ(WindowColour(), "#e8efec");
+  EXPECT_EQ(WindowColour(), "#eaf0ee");
   EXPECT_FALSE(qApp->styleSheet().isEmpty());
 }
 

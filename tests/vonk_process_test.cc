@@ -43,7 +43,7 @@ TEST(VonkProcess, OpensSkinnedWithTheSkinFileBesideIt) {
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.boxes, "");
-  EXPECT_EQ(run.report, "window_colour=#e8efec\nwindows=ShrinkerWindow\n");
+  EXPECT_EQ(run.report, "window_colour=#eaf0ee\nwindows=ShrinkerWindow\n");
 }
 
 TEST(VonkProcess, AMissingOrDamagedSkinLeavesTheDefaultLook) {
@@ -68,7 +68,7 @@ TEST(VonkProcess, AMissingOrDamagedSkinLeavesTheDefaultLook) {
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.boxes, "");
     EXPECT_TRUE(run.report.endsWith("windows=ShrinkerWindow\n")) << run.report.toStdString();
-    EXPECT_FALSE(run.report.contains("#e8efec"));
+    EXPECT_FALSE(run.report.contains("#eaf0ee"));
   }
 }
 

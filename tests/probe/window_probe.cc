@@ -4,7 +4,9 @@
 //                              buttons, text) and dismissed with its OK button;
 //   LIREX_PROBE_REPORT=<file>  after the first paint of a window, the application's window colour
 //                              and the names of the visible top-level windows go to <file>;
-//   LIREX_PROBE_EXIT_AFTER_PAINT=1  the process ends with status 0 right after that first paint.
+//   LIREX_PROBE_CLICK=<name>   after that first paint, the button of that object name is clicked;
+//   LIREX_PROBE_EXIT_AFTER_PAINT=1  the process ends with status 0 right after the first paint
+//                              (and the click).
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -80,6 +82,13 @@ class PaintWatcher : public QObject {
       Append(report,
              QStringLiteral("window_colour=%1\nwindows=%2\n")
                  .arg(QApplication::palette().color(QPalette::Window).name(), windows.join(u'|')));
+    }
+    const QString click = qEnvironmentVariable("LIREX_PROBE_CLICK");
+    if (!click.isEmpty()) {
+      for (QWidget* widget : QApplication::allWidgets()) {
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        if (button != nullptr && button->objectName() == click) button->click();
+      }
     }
     if (qEnvironmentVariableIntValue("LIREX_PROBE_EXIT_AFTER_PAINT") == 1) _exit(0);
   }

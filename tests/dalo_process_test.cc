@@ -1,0 +1,61 @@
+// Dalo started as a real program in a folder of its own.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QThread>
+
+#include "tests/program_runner.h"
+
+namespace lirex {
+namespace {
+
+// Stands in for Vonk: notes the folder it was started in.
+const QByteArray kStandInVonk = "#!/bin/sh\npwd > \"$(dirname \"$0\")/vonk_ran.txt\"\n";
+
+TEST(DaloProcess, DropsTheLibraryAttachesItsSkinAndStartsVonk) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Dalo")));
+  ASSERT_TRUE(folder.Write("Vonk", kStandInVonk));
+  ASSERT_TRUE(QFile::setPermissions(folder.Path("Vonk"), QFile::ReadOwner | QFile::ExeOwner));
+  const ProgramRun run = folder.Run("Dalo", true, "按钮_缩水");
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.boxes, "");
+  EXPECT_EQ(run.report, "window_colour=#e9eef1\nwindows=PredictorWindow\n") << "skin 6";
+  QFile library(folder.Path("SkinH_EL.dll"));
+  QFile built(Built("SkinH_EL.dll"));
+  ASSERT_TRUE(library.open(QIODevice::ReadOnly) && built.open(QIODevice::ReadOnly));
+  EXPECT_EQ(library.readAll(), built.readAll());
+
+  QFile ran(folder.Path("vonk_ran.txt"));
+  for (int wait = 0; wait < 100 && !ran.exists(); ++wait) QThread::msleep(50);
+  ASSERT_TRUE(ran.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromLocal8Bit(ran.readAll()).trimmed(), QDir(folder.Path(".")).canonicalPath())
+      << "started in Dalo's folder";
+}
+
+TEST(DaloProcess, AFolderNamedLikeTheLibraryEndsThroughTheFatalBox) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Dalo")));
+  ASSERT_TRUE(QDir(folder.Path(".")).mkdir("SkinH_EL.dll"));
+  const ProgramRun run = folder.Run("Dalo", false);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.boxes,
+            "title=错误\nicon=critical\nbuttons=OK\nmodal=2\nparent=no\n"
+            "text=运行时出错!\n\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
+            "AttachRes”\n"
+            "\n---\n");
+}
+
+TEST(DaloProcess, AMissingVonkStartsNothingAndShowsNothing) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Dalo")));
+  const ProgramRun run = folder.Run("Dalo", true, "按钮_缩水");
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.boxes, "");
+}
+
+}  // namespace
+}  // namespace lirex

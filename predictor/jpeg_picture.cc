@@ -1,7 +1,9 @@
 #include "predictor/jpeg_picture.h"
 
-// jpeglib.h uses FILE and size_t without declaring them.
+// clang-format off
+#include <cstdio>  // jpeglib.h uses FILE and size_t without declaring them
 #include <jpeglib.h>
+// clang-format on
 
 #include <csetjmp>
 #include <cstdio>

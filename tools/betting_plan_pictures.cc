@@ -2,8 +2,10 @@
 // 1.01, 96 dpi, 8-bit RGB, no chroma subsampling), 650 × 99 pixels each. Run by hand when the
 // plans change; the pictures are kept in predictor/pictures.
 // Usage: betting_plan_pictures <output folder>
-// jpeglib.h uses FILE and size_t without declaring them.
+// clang-format off
+#include <cstdio>  // jpeglib.h uses FILE and size_t without declaring them
 #include <jpeglib.h>
+// clang-format on
 
 #include <QFont>
 #include <QGuiApplication>

@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QPainter>
 #include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 

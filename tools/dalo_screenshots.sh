@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the built Dalo in real X windows on a private Xvfb display, opens each of its windows
-# with the mouse (typing 123 into the calculator and clicking 生成胆码) and saves a picture of each.
+# with the mouse (typing 12345 into the calculator and clicking 生成胆码) and saves a picture of each.
 # Usage: tools/dalo_screenshots.sh <build/out folder> <picture folder>
 set -euo pipefail
 out_dir=$(cd "$1" && pwd)
@@ -41,7 +41,7 @@ shoot '^Dalo_' dalo-predictor.png
 
 click '^Dalo_' 68 29          # ⒈计算胆码
 click '^后三胆码计算' 95 32   # the input box
-xdotool type --delay 50 123
+xdotool type --delay 50 12345
 click '^后三胆码计算' 95 142  # 生成胆码
 shoot '^后三胆码计算' dalo-banker-calc.png
 xdotool key Escape   # the pointer is over the calculator

@@ -1,14 +1,38 @@
-// Helpers for the window tests: reading the message boxes that a click opens.
+// Helpers for the window tests: the expected controls of a window, their texts, and the message
+// boxes that a click opens.
 #ifndef LIREX_TESTS_GUI_SUPPORT_H_
 #define LIREX_TESTS_GUI_SUPPORT_H_
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 
 namespace lirex {
+
+struct ExpectedControl {
+  QString name;
+  const char* class_name;
+  QString parent;  // empty: the window
+  QRect geometry;
+  QString text;  // caption or initial text
+};
+
+inline QString ControlText(const QWidget* control) {
+  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (auto* group = qobject_cast<const QGroupBox*>(control)) return group->title();
+  if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->text();
+  if (auto* plain = qobject_cast<const QPlainTextEdit*>(control)) return plain->toPlainText();
+  if (auto* rich = qobject_cast<const QTextEdit*>(control)) return rich->toPlainText();
+  return {};
+}
 
 struct SeenBox {
   bool shown = false;

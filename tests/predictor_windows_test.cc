@@ -14,26 +14,11 @@
 #include "common/site_hosts.h"
 #include "common/web_view_slot.h"
 #include "predictor/predictor_window.h"
+#include "tests/banker_number_cases.h"
+#include "tests/gui_support.h"
 
 namespace lirex {
 namespace {
-
-struct ExpectedControl {
-  QString name;
-  const char* class_name;
-  QString parent;  // empty: the window
-  QRect geometry;
-  QString text;  // caption or initial text; for pictures and web views not checked
-};
-
-QString ControlText(const QWidget* control) {
-  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
-  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-  if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->text();
-  if (auto* plain = qobject_cast<const QPlainTextEdit*>(control)) return plain->toPlainText();
-  if (auto* rich = qobject_cast<const QTextEdit*>(control)) return rich->toPlainText();
-  return {};
-}
 
 const QString kHost = QString::fromLatin1(kTovanHost);
 
@@ -225,28 +210,7 @@ TEST_F(PredictorWindowsTest, CalculatorWritesTheBankerNumber) {
   QWidget* calc = Open("按钮_胆码计算", "BankerCalcWindow");
   auto* input = calc->findChild<QLineEdit*>("编辑框_后三");
   auto* output = calc->findChild<QLineEdit*>("编辑框_胆码");
-  const struct {
-    const char* input;
-    const char* output;
-  } cases[] = {
-      {"", "0"},
-      {"123", "16359"},
-      {"000", "0"},
-      {"012", "1596"},
-      {"999", "132867"},
-      {"  45", "5985"},
-      {"12a", "1596"},
-      {"abc", "0"},
-      {"1.9", "133"},
-      {"-7", "-931"},
-      {"+7", "931"},
-      {"１２３", "16359"},
-      {"12345", "1641885"},
-      {"2147483647", "285615325051"},
-      {"2147483648", "-285615325184"},
-      {"4294967296", "0"},
-  };
-  for (const auto& c : cases) {
+  for (const BankerNumberCase& c : BankerNumberCases()) {
     input->setText(c.input);
     output->setText("edited by hand");
     Click(calc, "按钮_生成胆码");

@@ -18,14 +18,6 @@
 namespace lirex {
 namespace {
 
-struct ExpectedControl {
-  QString name;
-  const char* class_name;
-  QString parent;  // empty: the window
-  QRect geometry;
-  QString caption;
-};
-
 // Written from the window's drawing, apart from the code's own layout table.
 std::vector<ExpectedControl> ExpectedControls() {
   std::vector<ExpectedControl> rows = {
@@ -92,15 +84,6 @@ std::vector<ExpectedControl> ExpectedControls() {
   return rows;
 }
 
-QString ControlText(const QWidget* control) {
-  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
-  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-  if (auto* group = qobject_cast<const QGroupBox*>(control)) return group->title();
-  if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->text();
-  if (auto* text = qobject_cast<const QPlainTextEdit*>(control)) return text->toPlainText();
-  return {};
-}
-
 class ShrinkerWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -145,13 +128,13 @@ TEST_F(ShrinkerWindowTest, EveryControlHasItsKindPlaceAndCaption) {
     EXPECT_EQ(control->parentWidget()->objectName(),
               row.parent.isEmpty() ? "ShrinkerWindow" : row.parent);
     EXPECT_EQ(control->geometry(), row.geometry);
-    EXPECT_EQ(ControlText(control), row.caption);
+    EXPECT_EQ(ControlText(control), row.text);
     if (auto* box = qobject_cast<QCheckBox*>(control)) {
       ++check_boxes;
       EXPECT_FALSE(box->isChecked());
       bool is_number = false;
-      row.caption.toInt(&is_number);
-      EXPECT_EQ(box->font().bold(), is_number && row.caption.size() <= 2)
+      row.text.toInt(&is_number);
+      EXPECT_EQ(box->font().bold(), is_number && row.text.size() <= 2)
           << "bold for numbers of one or two digits";
       EXPECT_EQ(box->font().pointSizeF(), 9.0);
       EXPECT_LE(box->sizeHint().width(), row.geometry.width() + 1) << "the caption fits its box";

@@ -57,7 +57,7 @@ TEST_F(SkinLibraryTest, RefusesWhatIsNotASkinAndKeepsTheLook) {
   EXPECT_EQ(WindowColour(), QColor(Qt::gray).name());
 }
 
-TEST_F(SkinLibraryTest, AttachesASkinFromMemoryAndForgetsTheBuffer) {
+TEST_F(SkinLibraryTest, AttachesASkinFromMemoryAndKeepsItsOwnCopy) {
   skin::Skin skin = *skin::ParseSkin([] {
     std::ifstream in(LIREX_OUT_DIR "/skinh.she", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

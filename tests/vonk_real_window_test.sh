@@ -9,6 +9,6 @@ size=$(identify -format '%wx%h' "$2")
 [ "$size" = "648x640" ] || { echo "window is $size, not 648x640" >&2; exit 1; }
 # The base box's inside: plain white while empty, speckled with digits once generated.
 spread=$(convert "$2" -crop 200x400+420+120 +repage -colorspace Gray -format '%[fx:standard_deviation]' info:)
-python3 -c "import sys; sys.exit(0 if float('$spread') > 0.1 else 1)" ||
+awk -v spread="$spread" 'BEGIN { exit !(spread > 0.1) }' ||
   { echo "the base box shows no text (spread $spread)" >&2; exit 1; }
 echo "base box text spread $spread"

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
   libjpeg-dev libgtest-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth x11-utils xdotool imagemagick hyperfine
+  fonts-noto-cjk xvfb xauth x11-utils xdotool imagemagick hyperfine python3
 )
 
 missing=()
@@ -21,4 +21,4 @@ echo "Installing: ${missing[*]}"
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"

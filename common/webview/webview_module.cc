@@ -22,30 +22,36 @@ constexpr std::array<double, 5> kZoomFactors = {0.7, 0.85, 1.0, 1.15, 1.3};
 // The engine draws through a context shared with the application's. Qt makes that context while
 // constructing the application when asked beforehand, but making it costs more than the whole
 // window, so it is made here instead, when the first view is.
-void ShareOpenGLContexts() {
-  if (QOpenGLContext::globalShareContext() != nullptr) return;
+// The engine cannot start without it, so without it no view is made.
+bool ShareOpenGLContexts() {
+  if (QOpenGLContext::globalShareContext() != nullptr) return true;
   auto* context = new QOpenGLContext(QCoreApplication::instance());
   context->setFormat(QSurfaceFormat::defaultFormat());
-  if (!context->create()) return;
+  if (!context->create()) {
+    delete context;
+    return false;
+  }
   qt_gl_set_global_share_context(context);
+  return true;
 }
 
-// Chromium reads its switches when the engine first starts, which is here.
-void PrepareEngine() {
-  static bool prepared = false;
-  if (prepared) return;
-  prepared = true;
-  if (geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr) {
-    std::fputs("Running as root: the browser engine's sandbox cannot start and is turned off.\n",
-               stderr);
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-  }
-  ShareOpenGLContexts();
-  // An advertisement view has no use for the browser's own background traffic.
-  if (std::getenv("QTWEBENGINE_CHROMIUM_FLAGS") == nullptr) {
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS",
-           "--disable-background-networking --disable-component-update --disable-sync", 1);
-  }
+// Chromium reads its switches when the engine first starts, which is here. False when the
+// engine cannot start on this display.
+bool PrepareEngine() {
+  static const bool ready = [] {
+    if (geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr) {
+      std::fputs("Running as root: the browser engine's sandbox cannot start and is turned off.\n",
+                 stderr);
+      setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    }
+    // An advertisement view has no use for the browser's own background traffic.
+    if (std::getenv("QTWEBENGINE_CHROMIUM_FLAGS") == nullptr) {
+      setenv("QTWEBENGINE_CHROMIUM_FLAGS",
+             "--disable-background-networking --disable-component-update --disable-sync", 1);
+    }
+    return ShareOpenGLContexts();
+  }();
+  return ready;
 }
 
 }  // namespace
@@ -53,7 +59,7 @@ void PrepareEngine() {
 extern "C" __attribute__((visibility("default"))) QWidget* LirexCreateWebView(QWidget* parent,
                                                                               const char* url,
                                                                               int text_zoom_level) {
-  PrepareEngine();
+  if (!PrepareEngine()) return nullptr;
   auto* view = new QWebEngineView(parent);
   const size_t level = text_zoom_level >= 0 && text_zoom_level < 5 ? text_zoom_level : 2;
   view->setZoomFactor(kZoomFactors[level]);

@@ -74,12 +74,15 @@ Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
   return controls;
 }
 
+QString HyperlinkText(const QUrl& url, const QString& caption) {
+  return QStringLiteral("<a href=\"%1\">%2</a>")
+      .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(), caption.toHtmlEscaped());
+}
+
 void SetHyperlinkAddress(QWidget* link, const QUrl& url) {
   auto* label = qobject_cast<QLabel*>(link);
   if (label == nullptr) return;
-  label->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                     .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                          label->property(kLinkCaption).toString().toHtmlEscaped()));
+  label->setText(HyperlinkText(url, label->property(kLinkCaption).toString()));
 }
 
 }  // namespace lirex

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QString;
 class QUrl;
 class QWidget;
 
@@ -43,6 +44,9 @@ using Controls = std::map<std::string, QWidget*>;
 
 Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
                        const ControlMaker& make = {});
+
+// Rich text that shows `caption` as a link to `url`.
+QString HyperlinkText(const QUrl& url, const QString& caption);
 
 // Makes a hyperlink control's caption open `url` in the system's web browser.
 void SetHyperlinkAddress(QWidget* link, const QUrl& url);

@@ -21,10 +21,10 @@ QFont SongTi(double point_size, bool bold) {
               point_size, bold);
 }
 
-QFont YaHei(double point_size, bool bold) {
+QFont YaHei(double point_size) {
   return Face({QStringLiteral("微软雅黑"), QStringLiteral("Microsoft YaHei"),
                QStringLiteral("Noto Sans CJK SC")},
-              point_size, bold);
+              point_size, false);
 }
 
 }  // namespace lirex

@@ -10,7 +10,7 @@ namespace lirex {
 QFont SongTi(double point_size, bool bold = false);
 
 // 微软雅黑 (a sans-serif face).
-QFont YaHei(double point_size, bool bold = false);
+QFont YaHei(double point_size);
 
 }  // namespace lirex
 

@@ -4,6 +4,7 @@
 #include <QLibrary>
 #include <QTimer>
 
+#include "common/control_table.h"
 #include "common/platform.h"
 
 namespace lirex {
@@ -79,9 +80,7 @@ void WebViewSlot::ShowLink() {
     link_->setGeometry(rect());
     link_->show();
   }
-  link_->setText(
-      QStringLiteral("<a href=\"%1\">%2</a>")
-          .arg(url_.toString(QUrl::FullyEncoded), url_.toDisplayString().toHtmlEscaped()));
+  link_->setText(HyperlinkText(url_, url_.toDisplayString()));
 }
 
 }  // namespace lirex

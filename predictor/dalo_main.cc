@@ -4,6 +4,7 @@
 
 #include "common/platform.h"
 #include "common/start_window.h"
+#include "common/window_placement.h"
 #include "predictor/predictor_window.h"
 #include "predictor/skin_setup.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const auto window = lirex::CreateStartWindow<lirex::PredictorWindow>();
   lirex::SkinSetup();
-  window->CenterOnScreen(lirex::PredictorWindow::kOuterSize);
+  lirex::CenterOnScreen(window.get(), lirex::PredictorWindow::kOuterSize);
   window->show();
   return application.exec();
 }

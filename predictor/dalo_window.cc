@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "common/site_hosts.h"
 
@@ -37,12 +36,6 @@ DaloWindow::DaloWindow(const QString& object_name, const QString& title_prefix,
   } else {
     resize(frame.client);
   }
-}
-
-void DaloWindow::CenterOnScreen(QSize outer) {
-  const QRect screen = this->screen()->geometry();
-  move(screen.x() + (screen.width() - outer.width()) / 2,
-       screen.y() + (screen.height() - outer.height()) / 2);
 }
 
 void DaloWindow::keyPressEvent(QKeyEvent* event) {

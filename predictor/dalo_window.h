@@ -28,9 +28,6 @@ class DaloWindow : public QWidget {
  public:
   DaloWindow(const QString& object_name, const QString& title_prefix, const WindowFrame& frame);
 
-  // Left = (screen width − outer width) / 2, top likewise.
-  void CenterOnScreen(QSize outer);
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

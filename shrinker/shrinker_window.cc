@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <limits>
 
@@ -88,12 +87,6 @@ ShrinkerWindow::ShrinkerWindow()
   setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; color: black; background: white; }"));
   BuildControls();
   BindButtons();
-}
-
-void ShrinkerWindow::CenterOnScreen() {
-  const QRect screen = this->screen()->geometry();
-  move(screen.x() + (screen.width() - kShrinkerOuterWidth) / 2,
-       screen.y() + (screen.height() - kShrinkerOuterHeight) / 2);
 }
 
 void ShrinkerWindow::BuildControls() {

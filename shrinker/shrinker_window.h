@@ -24,9 +24,6 @@ class ShrinkerWindow : public QWidget {
  public:
   ShrinkerWindow();
 
-  // Left = (screen width − outer width) / 2, top likewise.
-  void CenterOnScreen();
-
  private:
   void BuildControls();
   void BindButtons();

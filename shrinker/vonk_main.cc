@@ -3,6 +3,8 @@
 
 #include "common/platform.h"
 #include "common/start_window.h"
+#include "common/window_placement.h"
+#include "shrinker/shrinker_layout.h"
 #include "shrinker/shrinker_window.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +12,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const auto window = lirex::CreateStartWindow<lirex::ShrinkerWindow>();
   lirex::AttachSkin();
-  window->CenterOnScreen();
+  lirex::CenterOnScreen(window.get(), {lirex::kShrinkerOuterWidth, lirex::kShrinkerOuterHeight});
   window->show();
   return application.exec();
 }

@@ -1,5 +1,7 @@
 // Build tool: turns a skin's source text into a skin file.
 // Usage: skin_pack <source.skin> <output.she>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -21,5 +23,10 @@ int main(int argc, char** argv) {
   }
   std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
   out << lirex::skin::EncodeSkin(*skin);
-  return out ? 0 : 1;
+  out.close();
+  if (!out) {
+    std::cerr << argv[2] << ": cannot write: " << std::strerror(errno) << "\n";
+    return 1;
+  }
+  return 0;
 }

@@ -19,6 +19,7 @@ struct ProgramRun {
   bool finished = false;
   QString boxes;   // what LIREX_PROBE_BOXES recorded
   QString report;  // what LIREX_PROBE_REPORT recorded
+  QString output;  // standard output
 };
 
 class ProgramFolder {
@@ -39,7 +40,8 @@ class ProgramFolder {
   QString Path(const QString& name) const { return folder_.filePath(name); }
 
   // `click`: the object name of a button to click right after the first paint.
-  ProgramRun Run(const QString& program, bool exit_after_paint, const QString& click = {}) const {
+  ProgramRun Run(const QString& program, bool exit_after_paint, const QString& click = {},
+                 const QStringList& arguments = {}) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("LD_LIBRARY_PATH");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -51,11 +53,12 @@ class ProgramFolder {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(QDir::tempPath());
-    process.start(Path(program), {});
+    process.start(Path(program), arguments);
     ProgramRun run;
     run.finished = process.waitForFinished(60000);
     if (!run.finished) process.kill();
     run.exit_code = process.exitCode();
+    run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.boxes = ReadAll(Path("boxes.txt"));
     run.report = ReadAll(Path("report.txt"));
     return run;

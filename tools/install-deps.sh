@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
   libjpeg-dev libgtest-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth x11-utils xdotool imagemagick hyperfine python3
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -12,6 +12,7 @@ namespace lirex {
 std::string Gbk(std::string_view utf8);
 
 QString FromGbk(std::string_view gbk);
+// Characters outside GBK become "?"; every byte from 0x80 up opens a two-byte character.
 std::string ToGbk(const QString& text);
 
 }  // namespace lirex

@@ -20,14 +20,31 @@ size_t StartOffset(std::optional<int> start) {
   return start.has_value() && *start > 1 ? static_cast<size_t>(*start) - 1 : 0;
 }
 
+// Character starts are counted from the beginning of the text, so a start on the second byte of
+// a two-byte character moves on to the next character.
+size_t FirstCharacterStartFrom(std::string_view text, size_t offset) {
+  size_t pos = 0;
+  while (pos < offset && pos < text.size()) pos = StepFrom(text, pos);
+  return pos;
+}
+
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// Ignoring case folds single-byte characters only: the second byte of a two-byte character may
+// fall in the range of ASCII letters.
 bool MatchesAt(std::string_view text, size_t pos, std::string_view wanted, bool ignore_case) {
   if (text.size() - pos < wanted.size()) return false;
   std::string_view here = text.substr(pos, wanted.size());
   if (!ignore_case) return here == wanted;
-  return std::equal(here.begin(), here.end(), wanted.begin(),
-                    [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+  for (size_t i = 0; i < here.size();) {
+    const size_t length = std::min(here.size() - i, CharacterLength(static_cast<unsigned char>(here[i])));
+    if (length == 1 ? AsciiLower(here[i]) != AsciiLower(wanted[i])
+                    : here.substr(i, length) != wanted.substr(i, length)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
 }
 
 bool IsAsciiSpace(char c) {
@@ -112,7 +129,7 @@ int32_t RealToInt(double value) {
 
 int FindText(std::string_view text, std::string_view wanted, std::optional<int> start,
              bool ignore_case) {
-  const size_t from = StartOffset(start);
+  const size_t from = FirstCharacterStartFrom(text, StartOffset(start));
   if (from >= text.size()) return -1;
   if (wanted.empty()) return 1;
   for (size_t pos = from; text.size() - pos >= wanted.size(); pos = StepFrom(text, pos)) {
@@ -123,7 +140,7 @@ int FindText(std::string_view text, std::string_view wanted, std::optional<int> 
 
 std::string ReplaceText(std::string_view text, std::string_view old_text, std::string_view new_text,
                         std::optional<int> start, std::optional<int> limit, bool case_sensitive) {
-  const size_t from = StartOffset(start);
+  const size_t from = FirstCharacterStartFrom(text, StartOffset(start));
   const bool unlimited = !limit.has_value() || *limit < 0;
   if (text.empty() || old_text.empty() || from >= text.size() || (!unlimited && *limit == 0)) {
     return std::string(text);

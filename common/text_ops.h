@@ -34,12 +34,13 @@ int32_t TextToInt(std::string_view text);
 // processor's own truncating conversion does.
 int32_t RealToInt(double value);
 
-// The 1-based position of the first match at or after `start`, or -1.
+// The 1-based position of the first match at a character start at or after `start`, or -1.
+// An empty `wanted` gives 1 (not `start`) while a byte is left from `start` on.
 int FindText(std::string_view text, std::string_view wanted, std::optional<int> start = {},
              bool ignore_case = false);
 
-// Replaces non-overlapping occurrences from left to right. A negative or omitted `limit` means
-// no limit.
+// Replaces non-overlapping occurrences from left to right, from the first character start at or
+// after `start`; the bytes before it are kept. A negative or omitted `limit` means no limit.
 std::string ReplaceText(std::string_view text, std::string_view old_text,
                         std::string_view new_text = {}, std::optional<int> start = {},
                         std::optional<int> limit = {}, bool case_sensitive = true);

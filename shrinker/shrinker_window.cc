@@ -17,6 +17,7 @@
 #include "common/site_hosts.h"
 #include "common/skin_binding.h"
 #include "common/web_view_slot.h"
+#include "shrinker/bounded_text_edit.h"
 #include "shrinker/generation.h"
 #include "shrinker/show_message.h"
 #include "shrinker/shrinker_layout.h"
@@ -48,6 +49,7 @@ void DressBaseBox(QPlainTextEdit* box) {
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setFrameStyle(QFrame::Box | QFrame::Plain);
   HideInactiveSelection(box);
 }
@@ -92,6 +94,7 @@ ShrinkerWindow::ShrinkerWindow()
 void ShrinkerWindow::BuildControls() {
   const Controls controls = lirex::BuildControls(
       this, ShrinkerLayout(), [](const ControlRow& row, QWidget* parent) -> QWidget* {
+        if (row.name == "编辑框_三星_大底") return new BoundedTextEdit(kRichEditDefaultLimit, parent);
         if (row.kind != ControlKind::kWebView) return nullptr;
         return new WebViewSlot(AdvertisementUrl(), kAdvertisementTextZoom, parent);
       });
@@ -147,8 +150,10 @@ void ShrinkerWindow::GenerateBaseClicked() {
 }
 
 void ShrinkerWindow::CopyBaseClicked() {
-  const CopyResult copy = CopyBase(ToGbk(base_box_->toPlainText()));
-  QGuiApplication::clipboard()->setText(FromGbk(copy.clipboard_text));
+  const QString shown = base_box_->toPlainText();
+  const CopyResult copy = CopyBase(ToGbk(shown));
+  // The clipboard takes the box's own text: its GBK form cannot hold every character it shows.
+  QGuiApplication::clipboard()->setText(shown);
   ShowMessage(copy.message);
 }
 

@@ -27,7 +27,7 @@ std::vector<ExpectedControl> ExpectedControls() {
       {"超级按钮_三星_清空大底", "QPushButton", "外形框4", {2, 2, 75, 28}, "清空大底"},
       {"标签6", "QLabel", "", {5, 74, 406, 32}, "本大底制作，用定胆来生成大底，用杀码来缩水！"},
       {"外形框4", "QFrame", "", {412, 74, 230, 32}, ""},
-      {"编辑框_三星_大底", "QPlainTextEdit", "", {412, 111, 230, 470}, ""},
+      {"编辑框_三星_大底", "lirex::BoundedTextEdit", "", {412, 111, 230, 470}, ""},
       {"分组框2", "QGroupBox", "", {5, 105, 406, 40}, "定胆码"},
       {"分组框7", "QGroupBox", "", {5, 153, 406, 58}, "杀百位"},
       {"分组框3", "QGroupBox", "", {5, 219, 406, 58}, "杀十位"},
@@ -235,18 +235,49 @@ TEST_F(ShrinkerWindowTest, LookUpShowsEachOfItsMessages) {
   }
 }
 
-TEST_F(ShrinkerWindowTest, CopyPutsTheExactBytesOnTheClipboard) {
+TEST_F(ShrinkerWindowTest, CopyPutsExactlyTheShownTextOnTheClipboard) {
   auto* base = Find<QPlainTextEdit>("编辑框_三星_大底");
-  for (const QString typed : {"123 456 ", "", "大底 007 "}) {
+  const QString outside_gbk = QString::fromUtf8("123 😀 한 ÿ € 456 ");
+  for (const QString typed : {QString("123 456 "), QString(), QString("大底 007 "), outside_gbk}) {
     base->setPlainText(typed);
     QGuiApplication::clipboard()->setText("before");
     const SeenBox seen = ClickForMessage("超级按钮_三星_复制大底");
     EXPECT_EQ(seen.text, "生成的大底已复制！");
-    EXPECT_EQ(ToGbk(QGuiApplication::clipboard()->text()), ToGbk(typed));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), typed);
   }
   Click("超级按钮_三星_生成大底");
   ClickForMessage("超级按钮_三星_复制大底");
   EXPECT_EQ(QGuiApplication::clipboard()->text().size(), 4000);
+}
+
+// The box holds at most 32,767 characters, as the platform's rich edit control does by default:
+// a longer paste is cut to fit and typing into a full box adds nothing.
+TEST_F(ShrinkerWindowTest, TheBaseBoxRefusesTextBeyondItsBound) {
+  auto* base = Find<QPlainTextEdit>("编辑框_三星_大底");
+  const auto paste = [&](const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    base->paste();
+  };
+  base->setFocus();
+  paste(QString(1 << 20, QLatin1Char('7')));
+  EXPECT_EQ(base->toPlainText().size(), 32767);
+  paste(QStringLiteral("123 "));
+  QTest::keyClicks(base, "4");
+  QTest::keyClick(base, Qt::Key_Return);
+  EXPECT_EQ(base->toPlainText().size(), 32767);
+
+  base->selectAll();
+  paste(QString::fromUtf8("12\r\n34"));
+  EXPECT_EQ(base->toPlainText(), "12\n34") << "a pasted line break counts one character";
+
+  base->clear();
+  paste(QString(32766, QLatin1Char('1')) + QString::fromUtf8("😀"));
+  EXPECT_EQ(base->toPlainText().toStdString(), std::string(32766, '1')) << "no half of a pair";
+  QTest::keyClicks(base, "23");
+  EXPECT_EQ(base->toPlainText().size(), 32767);
+
+  Click("超级按钮_三星_生成大底");
+  EXPECT_EQ(base->toPlainText().size(), 4000) << "the program's own writes are not bounded";
 }
 
 TEST_F(ShrinkerWindowTest, AMessageBoxBlocksOtherClicks) {

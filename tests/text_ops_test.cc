@@ -139,6 +139,9 @@ TEST(FindText, FindsTheFirstMatchOnACharacterStart) {
       {"two-byte wanted", Gbk("大底大"), Gbk("底"), {}, 3},
       {"lone lead byte at the end", "ab\x81", "\x81", {}, 3},
       {"wanted runs past a lone lead byte", "ab\x81", "\x81x", {}, -1},
+      {"start on a second byte moves to the next character", std::string(kSecondByteIsAt) + "@",
+       "@", 2, 3},
+      {"start on a second byte never matches there", kSecondByteIsAt, "@", 2, -1},
   };
   for (const FindCase& c : cases) {
     EXPECT_EQ(FindText(c.text, c.wanted, c.start), c.position) << c.name;
@@ -148,6 +151,15 @@ TEST(FindText, FindsTheFirstMatchOnACharacterStart) {
 TEST(FindText, IgnoresAsciiCaseOnRequest) {
   EXPECT_EQ(FindText("xABc", "abc", {}, true), 2);
   EXPECT_EQ(FindText("xABc", "abc", {}, false), -1);
+}
+
+// 乤 (0x81 0x61) and 丄 (0x81 0x41) differ only in a second byte that reads as "a" and "A".
+TEST(FindText, IgnoringCaseNeverFoldsASecondByte) {
+  ASSERT_EQ(Gbk("乤"), "\x81\x61");
+  ASSERT_EQ(Gbk("丄"), "\x81\x41");
+  EXPECT_EQ(FindText(Gbk("丄"), Gbk("乤"), {}, true), -1);
+  EXPECT_EQ(FindText(Gbk("a乤"), Gbk("A乤"), {}, true), 1);
+  EXPECT_EQ(ReplaceText(Gbk("丄乤"), Gbk("乤"), "", {}, {}, false), Gbk("丄"));
 }
 
 struct ReplaceCase {
@@ -185,6 +197,13 @@ TEST(ReplaceText, ReplacesNonOverlappingMatchesLeftToRight) {
       {"tail shorter than old text", "abcab", "abc", "", {}, {}, "ab"},
       {"lone lead byte at the end", "a\x81", "\x81", "z", {}, {}, "az"},
       {"lead byte then the end", "a\x81", "b", "z", {}, {}, "a\x81"},
+      {"start on a second byte keeps the whole character",
+       std::string(kSecondByteIsAt) + "@@",
+       "@",
+       "!",
+       2,
+       {},
+       std::string(kSecondByteIsAt) + "!!"},
   };
   for (const ReplaceCase& c : cases) {
     EXPECT_EQ(ReplaceText(c.text, c.old_text, c.new_text, c.start, c.limit), c.result) << c.name;

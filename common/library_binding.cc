@@ -7,6 +7,7 @@
 #include "common/fatal_error.h"
 #include "common/gbk.h"
 #include "common/platform.h"
+#include "common/shared_object_check.h"
 #include "common/text_ops.h"
 
 namespace lirex {
@@ -15,7 +16,12 @@ namespace {
 void* OpenLibrary(const std::string& library_file) {
   static std::map<std::string, void*> libraries;
   if (auto found = libraries.find(library_file); found != libraries.end()) return found->second;
-  void* handle = dlopen(FileBesideProgram(library_file).c_str(), RTLD_NOW | RTLD_LOCAL);
+  // A truncated library beside the program would fault inside the loader: it counts as absent
+  // there, and the system's search goes on.
+  const std::string beside = FileBesideProgram(library_file);
+  void* handle = IsCompleteSharedObjectFile(beside)
+                     ? dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)
+                     : nullptr;
   if (handle == nullptr) handle = dlopen(library_file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle != nullptr) libraries.emplace(library_file, handle);
   return handle;

@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <system_error>
 #include <vector>
@@ -35,23 +35,21 @@ bool DirectoryEntryExists(const std::string& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
+bool IsRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error));
+}
+
 bool WriteWholeFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) return false;
-  const std::string partial = path + ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(partial, ignored);
-      return false;
-    }
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) {
+    file.cancelWriting();
+    return false;
   }
-  std::error_code error;
-  std::filesystem::rename(partial, path, error);
-  if (error) std::filesystem::remove(partial, error);
-  return !error;
+  return file.commit();
 }
 
 void SetFileHidden(const std::string& /*path*/) {}

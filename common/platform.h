@@ -21,9 +21,12 @@ void EnterRunDirectory();
 // True when the directory holds any entry of that name: a file, a folder, even a broken link.
 bool DirectoryEntryExists(const std::string& path);
 
+// True for a regular file itself, not a link to one.
+bool IsRegularFile(const std::string& path);
+
 // Writes the whole file, replacing one that is there. The bytes go to a neighbouring temporary
-// file first and take the name only once complete, so a failed write never leaves a partial
-// file under the name. False on any failure.
+// file of a unique name first and take the name only once complete, so a failed write, or two
+// programs writing at once, never leave a partial file under the name. False on any failure.
 bool WriteWholeFile(const std::string& path, std::string_view bytes);
 
 // Windows marks dropped files hidden; this file system has no such attribute.

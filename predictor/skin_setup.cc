@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/platform.h"
+#include "common/shared_object_check.h"
 #include "common/skin_binding.h"
 #include "predictor/carried_data.h"
 
@@ -10,7 +11,12 @@ namespace lirex {
 
 void DropSkinLibraryInto(const std::string& directory) {
   const std::string path = directory + kPathSeparator + kSkinLibraryFile;
-  if (DirectoryEntryExists(path)) return;
+  // A file that the loader cannot map whole (a truncated copy, say) is no library: it would
+  // fault at every start, so it is replaced. Any other entry of that name is left alone.
+  if (DirectoryEntryExists(path) &&
+      (!IsRegularFile(path) || IsCompleteSharedObjectFile(path))) {
+    return;
+  }
   const QByteArray image = SkinLibraryImage();
   WriteWholeFile(path, std::string_view(image.constData(), static_cast<size_t>(image.size())));
   SetFileHidden(path);

@@ -9,7 +9,8 @@ namespace lirex {
 
 inline constexpr int kAttachedSkin = 6;
 
-// Writes the carried library into `directory` unless an entry of its name is there already.
+// Writes the carried library into `directory` unless an entry of its name is there already,
+// other than a regular file that is not a complete shared object.
 void DropSkinLibraryInto(const std::string& directory);
 
 // DropSkinLibraryInto(RunDirectory()).

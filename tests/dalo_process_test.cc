@@ -34,6 +34,23 @@ TEST(DaloProcess, DropsTheLibraryAttachesItsSkinAndStartsVonk) {
       << "started in Dalo's folder";
 }
 
+TEST(DaloProcess, ReplacesATruncatedLibraryAndStartsSkinned) {
+  QFile built(Built("SkinH_EL.dll"));
+  ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+  const QByteArray image = built.readAll();
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Dalo")));
+  ASSERT_TRUE(folder.Write("SkinH_EL.dll", image.left(20000)));
+  const ProgramRun run = folder.Run("Dalo", true);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.boxes, "");
+  EXPECT_EQ(run.report, "window_colour=#e9eef1\nwindows=PredictorWindow\n");
+  QFile library(folder.Path("SkinH_EL.dll"));
+  ASSERT_TRUE(library.open(QIODevice::ReadOnly));
+  EXPECT_EQ(library.readAll(), image);
+}
+
 TEST(DaloProcess, AFolderNamedLikeTheLibraryEndsThroughTheFatalBox) {
   ProgramFolder folder;
   ASSERT_TRUE(folder.Add(Built("Dalo")));

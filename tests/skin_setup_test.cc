@@ -71,17 +71,6 @@ TEST_F(DropSkinLibraryTest, WritesTheImageWhenNothingIsThere) {
       << "no temporary file is left behind";
 }
 
-TEST_F(DropSkinLibraryTest, LeavesAnExistingFileAlone) {
-  QFile file(Path());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("someone else's bytes");
-  file.close();
-  const auto before = std::filesystem::last_write_time(Path().toStdString());
-  Drop();
-  EXPECT_EQ(ReadFile(Path()), "someone else's bytes");
-  EXPECT_EQ(std::filesystem::last_write_time(Path().toStdString()), before);
-}
-
 TEST_F(DropSkinLibraryTest, LeavesAFolderOrABrokenLinkOfThatNameAlone) {
   ASSERT_TRUE(QDir(folder_.path()).mkdir("SkinH_EL.dll"));
   Drop();

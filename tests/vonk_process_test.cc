@@ -21,13 +21,25 @@ TEST(VonkProcess, WithoutTheSkinningLibraryEndsThroughTheFatalBox) {
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exit_code, 255);
   EXPECT_EQ(run.boxes, kMissingRoutineBox);
-  EXPECT_EQ(run.report, "") << "the window was never painted";
+  EXPECT_FALSE(run.report.contains("ShrinkerWindow")) << "the window was never shown";
 }
 
 TEST(VonkProcess, ALibraryWithoutTheRoutineEndsTheSameWay) {
   ProgramFolder folder;
   ASSERT_TRUE(folder.Add(Built("Vonk")));
   ASSERT_TRUE(folder.Add(LIREX_STUB_SKIN_LIBRARY, "SkinH_EL.dll"));
+  const ProgramRun run = folder.Run("Vonk", false);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.boxes, kMissingRoutineBox);
+}
+
+TEST(VonkProcess, ATruncatedLibraryEndsThroughTheFatalBoxInsteadOfAFault) {
+  QFile built(Built("SkinH_EL.dll"));
+  ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Vonk")));
+  ASSERT_TRUE(folder.Write("SkinH_EL.dll", built.read(20000)));
   const ProgramRun run = folder.Run("Vonk", false);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exit_code, 255);

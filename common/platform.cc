@@ -1,11 +1,16 @@
 #include "common/platform.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <filesystem>
 #include <map>
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
@@ -33,6 +38,29 @@ void EnterRunDirectory() {
 bool DirectoryEntryExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t max_bytes) {
+  // O_NONBLOCK: opening a named pipe for reading would otherwise wait for a writer for ever.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> bytes;
+  struct stat status;
+  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+      static_cast<uintmax_t>(status.st_size) <= max_bytes) {
+    std::string read_so_far(static_cast<size_t>(status.st_size), '\0');
+    size_t done = 0;
+    while (done < read_so_far.size()) {
+      const ssize_t got = read(fd, read_so_far.data() + done, read_so_far.size() - done);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      done += static_cast<size_t>(got);
+    }
+    read_so_far.resize(done);
+    bytes = std::move(read_so_far);
+  }
+  close(fd);
+  return bytes;
 }
 
 bool IsRegularFile(const std::string& path) {

@@ -2,6 +2,8 @@
 #ifndef LIREX_COMMON_PLATFORM_H_
 #define LIREX_COMMON_PLATFORM_H_
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,10 @@ bool DirectoryEntryExists(const std::string& path);
 
 // True for a regular file itself, not a link to one.
 bool IsRegularFile(const std::string& path);
+
+// The bytes of the regular file at `path` (a link to one counts), read without ever blocking on a
+// pipe or device; nothing for any other entry, an unreadable file or one of more than `max_bytes`.
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t max_bytes);
 
 // Writes the whole file, replacing one that is there. The bytes go to a neighbouring temporary
 // file of a unique name first and take the name only once complete, so a failed write, or two

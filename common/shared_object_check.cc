@@ -1,18 +1,17 @@
 #include "common/shared_object_check.h"
 
 #include <elf.h>
-#include <fcntl.h>
 #include <link.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
+
+#include "common/platform.h"
 
 namespace lirex {
 namespace {
 
 // Larger than any library the programs load; a larger file is not read.
-constexpr off_t kLargestLibrary = off_t{256} << 20;
+constexpr size_t kLargestLibrary = size_t{256} << 20;
 
 bool InsideImage(uint64_t offset, uint64_t length, size_t image_size) {
   return offset <= image_size && length <= image_size - offset;
@@ -45,24 +44,8 @@ bool IsCompleteSharedObject(std::string_view image) {
 }
 
 bool IsCompleteSharedObjectFile(const std::string& path) {
-  // O_NONBLOCK: a named pipe of that name must not hold the program up.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat status;
-  std::string image;
-  bool read_whole = false;
-  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kLargestLibrary) {
-    image.resize(static_cast<size_t>(status.st_size));
-    size_t done = 0;
-    while (done < image.size()) {
-      const ssize_t got = read(fd, image.data() + done, image.size() - done);
-      if (got <= 0) break;
-      done += static_cast<size_t>(got);
-    }
-    read_whole = done == image.size();
-  }
-  close(fd);
-  return read_whole && IsCompleteSharedObject(image);
+  const std::optional<std::string> image = ReadRegularFile(path, kLargestLibrary);
+  return image && IsCompleteSharedObject(*image);
 }
 
 }  // namespace lirex

@@ -25,6 +25,9 @@ void IgnoreMessage(j_common_ptr) {}
 
 // The carried pictures are small; a header that claims more is refused before any allocation.
 constexpr JDIMENSION kMaxSide = 4096;
+// Enough for a picture of kMaxSide × kMaxSide; a decoder that would need more fails instead
+// (libjpeg has no backing store here).
+constexpr long kMaxDecoderMemory = 256L << 20;
 
 }  // namespace
 
@@ -45,13 +48,14 @@ QImage DecodeJpeg(const QByteArray& bytes) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                static_cast<unsigned long>(bytes.size()));
+  info.mem->max_memory_to_use = kMaxDecoderMemory;
   jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  if (info.output_width > kMaxSide || info.output_height > kMaxSide) {
+  if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
     jpeg_destroy_decompress(&info);
     return {};
   }
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
   image = new QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                      QImage::Format_RGB888);
   if (image->isNull()) {

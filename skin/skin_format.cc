@@ -28,14 +28,35 @@ constexpr std::array<ColourKey, 9> kColourKeys = {{
     {"border", &Skin::border},
 }};
 
+// ASCII only: QChar::isDigit and Qt's number conversions also take full-width and other
+// scripts' digits.
+int AsciiDigitValue(QChar c, int base) {
+  const char16_t u = c.unicode();
+  int value = 99;
+  if (u >= u'0' && u <= u'9') value = u - u'0';
+  if (u >= u'a' && u <= u'f') value = u - u'a' + 10;
+  if (u >= u'A' && u <= u'F') value = u - u'A' + 10;
+  return value < base ? value : -1;
+}
+
+// A number of 1 to `max_digits` ASCII digits in `base`, nothing else.
+std::optional<uint32_t> ParseAsciiNumber(const QString& text, int base, int max_digits) {
+  if (text.isEmpty() || text.size() > max_digits) return std::nullopt;
+  uint32_t value = 0;
+  for (QChar c : text) {
+    const int digit = AsciiDigitValue(c, base);
+    if (digit < 0) return std::nullopt;
+    value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit);
+  }
+  return value;
+}
+
 // Only "#rrggbb": QColor's own parser takes names and other forms we do not want in files.
 std::optional<QColor> ParseColour(const QString& text) {
   if (text.size() != 7 || text[0] != u'#') return std::nullopt;
-  const QString digits = text.mid(1);
-  for (QChar c : digits) {
-    if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c)) return std::nullopt;
-  }
-  return QColor::fromRgb(digits.toUInt(nullptr, 16));
+  const std::optional<uint32_t> rgb = ParseAsciiNumber(text.mid(1), 16, 6);
+  if (!rgb) return std::nullopt;
+  return QColor::fromRgb(*rgb);
 }
 
 uint32_t ReadLittleEndian(std::string_view bytes, size_t offset, size_t width) {
@@ -74,10 +95,9 @@ std::optional<Skin> ParseSkinBody(std::string_view body) {
       skin.name = value;
       has_name = true;
     } else if (key == u"radius") {
-      bool ok = false;
-      const int radius = value.toInt(&ok);
-      if (!ok || radius < 0 || radius > 12) return std::nullopt;
-      skin.radius = radius;
+      const std::optional<uint32_t> radius = ParseAsciiNumber(value, 10, 2);
+      if (!radius || *radius > 12) return std::nullopt;
+      skin.radius = static_cast<int>(*radius);
     } else {
       for (size_t i = 0; i < kColourKeys.size(); ++i) {
         if (key != QLatin1String(kColourKeys[i].key)) continue;

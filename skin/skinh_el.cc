@@ -1,9 +1,9 @@
 // The skinning library's three exports. A skin that cannot be read or parsed is refused with 0
 // and the application keeps its look; the library never keeps a caller's pointer.
-#include <QFile>
 #include <optional>
 #include <string>
 
+#include "common/platform.h"
 #include "skin/skin_format.h"
 #include "skin/skin_style.h"
 
@@ -25,10 +25,10 @@ int Attach(std::optional<lirex::skin::Skin> skin) {
 // The password is part of the routine's signature; our skins are not encrypted.
 SKINH_EXPORT int SkinH_AttachEx(const char* skin_path, const char* /*password*/) {
   if (skin_path == nullptr) return 0;
-  QFile file(QString::fromLocal8Bit(skin_path));
-  if (!file.open(QIODevice::ReadOnly)) return 0;
-  const QByteArray bytes = file.read(lirex::skin::kMaxSkinFileBytes + 1);
-  return Attach(lirex::skin::ParseSkin(std::string_view(bytes.constData(), bytes.size())));
+  const std::optional<std::string> bytes =
+      lirex::ReadRegularFile(skin_path, lirex::skin::kMaxSkinFileBytes);
+  if (!bytes) return 0;
+  return Attach(lirex::skin::ParseSkin(*bytes));
 }
 
 SKINH_EXPORT int SkinH_AttachRes(const unsigned char* data, int size, const char* /*password*/,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <random>
 
 #include "predictor/carried_data.h"
@@ -48,6 +50,38 @@ TEST(DecodeJpeg, RefusesWhatIsNotAJpegWithoutEndingTheProgram) {
     }
     const QImage image = DecodeJpeg(damaged.left(static_cast<int>(random() % damaged.size())));
     EXPECT_TRUE(image.isNull() || image.width() <= 4096);
+  }
+}
+
+// A small JPEG whose frame header is rewritten to claim `width` × `height`.
+QByteArray JpegClaiming(bool progressive, int width, int height) {
+  QImage small(16, 16, QImage::Format_RGB888);
+  small.fill(Qt::darkCyan);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpeg");
+  writer.setProgressiveScanWrite(progressive);
+  EXPECT_TRUE(writer.write(small)) << writer.errorString().toStdString();
+  QByteArray bytes = buffer.data();
+  const QByteArray frame = progressive ? QByteArray("\xff\xc2", 2) : QByteArray("\xff\xc0", 2);
+  const qsizetype at = bytes.indexOf(frame);
+  EXPECT_GT(at, 0) << "no frame header";
+  // Marker, length (2), precision (1), then height and width, big-endian.
+  bytes[at + 5] = static_cast<char>(height >> 8);
+  bytes[at + 6] = static_cast<char>(height & 0xff);
+  bytes[at + 7] = static_cast<char>(width >> 8);
+  bytes[at + 8] = static_cast<char>(width & 0xff);
+  return bytes;
+}
+
+// The size is refused as soon as the header is read: a progressive decoder would otherwise
+// allocate the whole claimed picture's coefficients (gigabytes) before the check.
+TEST(DecodeJpeg, RefusesAHugeClaimedSizeBeforeDecoding) {
+  for (const bool progressive : {true, false}) {
+    SCOPED_TRACE(progressive ? "progressive" : "baseline");
+    EXPECT_FALSE(DecodeJpeg(JpegClaiming(progressive, 16, 16)).isNull());
+    EXPECT_TRUE(DecodeJpeg(JpegClaiming(progressive, 56592, 33023)).isNull());
+    EXPECT_TRUE(DecodeJpeg(JpegClaiming(progressive, 4097, 16)).isNull());
   }
 }
 

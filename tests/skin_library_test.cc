@@ -1,9 +1,11 @@
 // The skinning library as a program binds it: by file name, through its three exports.
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPalette>
+#include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -48,6 +50,10 @@ TEST_F(SkinLibraryTest, RefusesWhatIsNotASkinAndKeepsTheLook) {
   EXPECT_EQ(attach_ex_("/nonexistent/skinh.she", ""), 0);
   EXPECT_EQ(attach_ex_(nullptr, nullptr), 0);
   EXPECT_EQ(attach_ex_(LIREX_OUT_DIR, ""), 0) << "a folder";
+  QTemporaryDir folder;
+  const QByteArray pipe = folder.filePath("skinh.she").toLocal8Bit();
+  ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+  EXPECT_EQ(attach_ex_(pipe.constData(), ""), 0) << "a named pipe, without waiting for a writer";
   EXPECT_EQ(attach_res_(nullptr, 0, "", 0, 0, 0), 0);
   EXPECT_EQ(attach_res_(reinterpret_cast<const unsigned char*>(not_a_skin.data()), -5, "", 0, 0, 0),
             0);

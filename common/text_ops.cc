@@ -129,10 +129,10 @@ int32_t RealToInt(double value) {
 
 int FindText(std::string_view text, std::string_view wanted, std::optional<int> start,
              bool ignore_case) {
-  const size_t from = FirstCharacterStartFrom(text, StartOffset(start));
-  if (from >= text.size()) return -1;
+  const size_t offset = StartOffset(start);
+  if (offset >= text.size()) return -1;
   if (wanted.empty()) return 1;
-  for (size_t pos = from; text.size() - pos >= wanted.size(); pos = StepFrom(text, pos)) {
+  for (size_t pos = FirstCharacterStartFrom(text, offset); text.size() - pos >= wanted.size(); pos = StepFrom(text, pos)) {
     if (MatchesAt(text, pos, wanted, ignore_case)) return static_cast<int>(pos) + 1;
   }
   return -1;

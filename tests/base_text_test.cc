@@ -79,6 +79,13 @@ TEST_F(BaseTextTest, TypedTextIsSearchedAsPlainSubstrings) {
   EXPECT_EQ(box_.text, "");
 }
 
+// Found by fuzzing: removal is one left-to-right pass, so typed text can close up into the entry.
+TEST_F(BaseTextTest, RemovalIsOnePassOverTypedText) {
+  box_.text = "2243 243 43 ";
+  RemoveEntry(box_, "243 ");
+  EXPECT_EQ(box_.text, "243 ");
+}
+
 TEST_F(BaseTextTest, RefreshCountsSpaceSeparatedPieces) {
   const struct {
     const char* text;

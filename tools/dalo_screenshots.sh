@@ -11,7 +11,7 @@ source "$(dirname "$0")/xvfb_session.sh"
 run_dir=$(mktemp -d)
 cp "$out_dir/Dalo" "$out_dir/Vonk" "$run_dir/"
 [ -f "$out_dir/liblirex_webview.so" ] && cp "$out_dir/liblirex_webview.so" "$run_dir/"
-"$run_dir/Dalo" >/dev/null 2>&1 &
+"$run_dir/Dalo" >/dev/null 2>"${LIREX_DALO_STDERR:-/dev/null}" &
 dalo=$!
 trap 'kill $dalo $xvfb_pid 2>/dev/null || true; rm -rf "$run_dir"' EXIT
 

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Each program's main window keeps one native window from its first appearance on, through the
+# arrival of its web view, on a private X display with a window manager.
+# Usage: window_identity_test.sh <build/out folder> [seconds to watch]
+set -euo pipefail
+out_dir=$(cd "$1" && pwd)
+watch_seconds=${2:-6}
+source "$(dirname "$0")/../tools/xvfb_session.sh"
+openbox >/dev/null 2>&1 &
+wm=$!
+children=()
+trap 'kill "${children[@]}" $wm $xvfb_pid 2>/dev/null || true' EXIT
+sleep 0.5
+
+watch_program() {  # <program>
+  "$out_dir/$1" >/dev/null 2>&1 &
+  local pid=$! first="" ids=()
+  children+=("$pid")
+  for _ in $(seq 100); do
+    first=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) && [ -n "$first" ] && break
+    sleep 0.1
+  done
+  [ -n "$first" ] || { echo "$1: no window appeared" >&2; return 1; }
+  local end=$((SECONDS + watch_seconds))
+  while [ $SECONDS -lt $end ]; do
+    ids+=("$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort | tr '\n' ' ')")
+    sleep 0.1
+  done
+  kill "$pid"
+  local distinct
+  distinct=$(printf '%s\n' "${ids[@]}" | sort -u)
+  if [ "$(printf '%s\n' "$distinct" | wc -l)" -ne 1 ] || [ "$distinct" != "$first " ]; then
+    echo "$1: the main window changed: first $first, then:" >&2
+    printf '%s\n' "$distinct" >&2
+    return 1
+  fi
+  echo "$1 kept window $first for $watch_seconds s"
+}
+status=0
+watch_program Vonk || status=1
+watch_program Dalo || status=1
+exit $status

@@ -1,11 +1,14 @@
 #include "common/platform.h"
 
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
-#include <QProcess>
+#include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <filesystem>
@@ -15,6 +18,60 @@
 #include <vector>
 
 namespace lirex {
+namespace {
+
+// Runs in the child between fork and exec: system calls only.
+void MarkDescriptorsCloseOnExec(unsigned first) {
+  if (syscall(SYS_close_range, first, ~0U, CLOSE_RANGE_CLOEXEC) == 0) return;
+  const long most = sysconf(_SC_OPEN_MAX);
+  for (long fd = first; fd < (most > 0 ? most : 65536); ++fd) {
+    const int flags = fcntl(static_cast<int>(fd), F_GETFD);
+    if (flags >= 0) fcntl(static_cast<int>(fd), F_SETFD, flags | FD_CLOEXEC);
+  }
+}
+
+// Starts `program` as a grandchild, so that no zombie is left behind, with only standard input,
+// output and error inherited: the browser engine's sockets and shared memory would otherwise
+// keep its helpers alive after Dalo ends. (QProcess::startDetached passes on every descriptor
+// not marked close-on-exec.) False when the program could not be started.
+bool StartDetached(const std::string& program, const std::string& directory) {
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) return false;
+  const pid_t child = fork();
+  if (child < 0) {
+    close(report[0]);
+    close(report[1]);
+    return false;
+  }
+  if (child == 0) {
+    // Only async-signal-safe calls from here on.
+    setsid();
+    const pid_t grandchild = fork();
+    if (grandchild != 0) _exit(grandchild < 0 ? 1 : 0);
+    MarkDescriptorsCloseOnExec(3);
+    int error = 0;
+    if (chdir(directory.c_str()) == 0) {
+      char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+      execv(program.c_str(), arguments);
+    }
+    error = errno;
+    ssize_t ignored = write(report[1], &error, sizeof error);
+    (void)ignored;
+    _exit(127);
+  }
+  close(report[1]);
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  int error = 0;
+  ssize_t got;
+  while ((got = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+  }
+  close(report[0]);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
+}
+
+}  // namespace
 
 std::string RunDirectory() {
   std::error_code error;
@@ -99,7 +156,10 @@ bool RunProgram(const std::string& command_line) {
     }
     if (program.isEmpty()) return false;
   }
-  return QProcess::startDetached(program, {}, QDir::currentPath());
+  if (!program.contains(QLatin1Char('/'))) program = QStandardPaths::findExecutable(program);
+  if (program.isEmpty()) return false;
+  return StartDetached(QFile::encodeName(program).toStdString(),
+                       QFile::encodeName(QDir::currentPath()).toStdString());
 }
 
 }  // namespace lirex

@@ -1,5 +1,8 @@
 #include "common/web_view_slot.h"
 
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLibrary>
 #include <QTimer>
@@ -34,16 +37,49 @@ const WebViewModule& Module() {
 
 }  // namespace
 
+void WebViewSlot::PrepareApplication() {
+  // Making the shared context costs tens of milliseconds at every start: only where a view can
+  // be made at all, with the module beside the program and its sandbox able to start (as root
+  // it cannot, unless the user turned it off).
+  const bool sandbox_can_start =
+      geteuid() != 0 || !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
+  if (sandbox_can_start && DirectoryEntryExists(FileBesideProgram(kWebViewModule))) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  }
+}
+
 WebViewSlot::WebViewSlot(const QUrl& url, int text_zoom_level, QWidget* parent)
     : QWidget(parent), url_(url), text_zoom_level_(text_zoom_level) {}
+
+bool WebViewSlot::HasBrowser() const { return view_ != nullptr && view_->isVisible(); }
+
+QRect WebViewSlot::LinkGeometry() const {
+  return link_ != nullptr && link_->isVisible() ? link_->geometry() : QRect();
+}
 
 void WebViewSlot::Navigate(const QUrl& url) {
   url_ = url;
   if (view_ != nullptr) {
+    if (link_ != nullptr) link_->hide();
+    view_->show();
     Module().navigate(view_, url_.toString().toUtf8().constData());
   } else if (link_ != nullptr) {
     ShowLink();
   }
+}
+
+void WebViewSlot::PageFailed() {
+  if (view_ != nullptr) view_->hide();
+  ShowLink();
+}
+
+QRect WebViewSlot::VisibleArea() const {
+  QRect area = rect();
+  for (const QWidget* ancestor = parentWidget(); ancestor != nullptr;
+       ancestor = ancestor->isWindow() ? nullptr : ancestor->parentWidget()) {
+    area &= QRect(mapFrom(ancestor, QPoint(0, 0)), ancestor->size());
+  }
+  return area.isEmpty() ? rect() : area;
 }
 
 void WebViewSlot::paintEvent(QPaintEvent* event) {
@@ -56,7 +92,7 @@ void WebViewSlot::paintEvent(QPaintEvent* event) {
 void WebViewSlot::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (view_ != nullptr) view_->setGeometry(rect());
-  if (link_ != nullptr) link_->setGeometry(rect());
+  if (link_ != nullptr) link_->setGeometry(VisibleArea());
 }
 
 void WebViewSlot::LoadView() {
@@ -77,10 +113,11 @@ void WebViewSlot::ShowLink() {
     link_ = new QLabel(this);
     link_->setAlignment(Qt::AlignCenter);
     link_->setOpenExternalLinks(true);
-    link_->setGeometry(rect());
-    link_->show();
   }
+  link_->setGeometry(VisibleArea());
   link_->setText(HyperlinkText(url_, url_.toDisplayString()));
+  link_->show();
+  link_->raise();
 }
 
 }  // namespace lirex

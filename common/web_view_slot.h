@@ -4,6 +4,7 @@
 #ifndef LIREX_COMMON_WEB_VIEW_SLOT_H_
 #define LIREX_COMMON_WEB_VIEW_SLOT_H_
 
+#include <QRect>
 #include <QUrl>
 #include <QWidget>
 
@@ -16,16 +17,27 @@ inline constexpr char kWebViewModule[] = "liblirex_webview.so";
 
 class WebViewSlot : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(bool hasBrowser READ HasBrowser)
+  Q_PROPERTY(QRect linkGeometry READ LinkGeometry)
 
  public:
+  // The browser engine draws through an OpenGL context shared with the application's, which Qt
+  // makes only when asked before the application exists. Call before making the application.
+  static void PrepareApplication();
+
   // `text_zoom_level` runs from 0 (smallest) to 4 (largest); 2 is the normal size.
   WebViewSlot(const QUrl& url, int text_zoom_level, QWidget* parent);
 
   // Shows another page in the same place.
   void Navigate(const QUrl& url);
   QUrl Url() const { return url_; }
-  // True once the browser engine shows the page, false while the place shows a link.
-  bool HasBrowser() const { return view_ != nullptr; }
+  // True while the browser engine shows the page, false while the place shows a link.
+  bool HasBrowser() const;
+  // Where the link shows, in the slot's coordinates; empty while there is none.
+  QRect LinkGeometry() const;
+
+  // The browser could not load the page: the link takes its place until the next Navigate.
+  Q_INVOKABLE void PageFailed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,6 +46,8 @@ class WebViewSlot : public QWidget {
  private:
   void LoadView();
   void ShowLink();
+  // The part of the slot that its parents do not clip away: the link always lies there.
+  QRect VisibleArea() const;
 
   QUrl url_;
   int text_zoom_level_;

@@ -6,6 +6,7 @@
 #include "common/platform.h"
 #include "common/program_icon.h"
 #include "common/start_window.h"
+#include "common/web_view_slot.h"
 #include "common/window_placement.h"
 #include "predictor/predictor_window.h"
 #include "predictor/skin_setup.h"
@@ -22,6 +23,7 @@ constexpr lirex::ProgramAbout kAbout = {
 int main(int argc, char** argv) {
   lirex::HandleInformationOptions(argc, argv, kAbout);
   lirex::EnterRunDirectory();
+  lirex::WebViewSlot::PrepareApplication();
   QApplication application(argc, argv);
   QApplication::setWindowIcon(lirex::ProgramIcon(QStringLiteral("dalo")));
   const auto window = lirex::CreateStartWindow<lirex::PredictorWindow>();

@@ -1,7 +1,9 @@
 #include "predictor/dalo_window.h"
 
 #include <QKeyEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "common/site_hosts.h"
 
@@ -31,6 +33,7 @@ DaloWindow::DaloWindow(const QString& object_name, const QString& title_prefix,
   // Qt lets tool windows end with the program's other windows; each of Dalo's windows keeps the
   // program running until it is closed.
   setAttribute(Qt::WA_QuitOnClose);
+  if (closes_on_escape_) QCoreApplication::instance()->installEventFilter(this);
   if (frame.fixed_size) {
     setFixedSize(frame.client);
   } else {
@@ -38,12 +41,26 @@ DaloWindow::DaloWindow(const QString& object_name, const QString& title_prefix,
   }
 }
 
-void DaloWindow::keyPressEvent(QKeyEvent* event) {
-  if (closes_on_escape_ && event->key() == Qt::Key_Escape) {
-    close();
-    return;
+bool DaloWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress ||
+      static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+    return false;
   }
-  QWidget::keyPressEvent(event);
+  // A web view keeps every key for its page, so Esc is taken on its way to any widget or native
+  // window of this window, before the focused child sees it.
+  const QWindow* target = nullptr;
+  if (auto* widget = qobject_cast<QWidget*>(watched)) {
+    target = widget->window()->windowHandle();
+  } else {
+    target = qobject_cast<QWindow*>(watched);
+  }
+  const QWindow* own = windowHandle();
+  if (own == nullptr || target == nullptr ||
+      (target != own && !own->isAncestorOf(target, QWindow::ExcludeTransients))) {
+    return false;
+  }
+  close();
+  return true;
 }
 
 // Only a press on the window's own background starts a drag; controls keep their clicks.

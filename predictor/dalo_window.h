@@ -29,7 +29,8 @@ class DaloWindow : public QWidget {
   DaloWindow(const QString& object_name, const QString& title_prefix, const WindowFrame& frame);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // Esc reaches the window whatever child has the focus, an embedded web view's window included.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

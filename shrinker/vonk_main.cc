@@ -5,6 +5,7 @@
 #include "common/platform.h"
 #include "common/program_icon.h"
 #include "common/start_window.h"
+#include "common/web_view_slot.h"
 #include "common/window_placement.h"
 #include "shrinker/shrinker_layout.h"
 #include "shrinker/shrinker_window.h"
@@ -21,6 +22,7 @@ constexpr lirex::ProgramAbout kAbout = {
 int main(int argc, char** argv) {
   lirex::HandleInformationOptions(argc, argv, kAbout);
   lirex::EnterRunDirectory();
+  lirex::WebViewSlot::PrepareApplication();
   QApplication application(argc, argv);
   QApplication::setWindowIcon(lirex::ProgramIcon(QStringLiteral("vonk")));
   const auto window = lirex::CreateStartWindow<lirex::ShrinkerWindow>();

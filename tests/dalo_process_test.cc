@@ -51,6 +51,21 @@ TEST(DaloProcess, ReplacesATruncatedLibraryAndStartsSkinned) {
   EXPECT_EQ(library.readAll(), image);
 }
 
+TEST(DaloProcess, StartedProgramsInheritOnlyTheStandardHandles) {
+  ProgramFolder folder;
+  ASSERT_TRUE(folder.Add(Built("Dalo")));
+  ASSERT_TRUE(folder.Add(LIREX_FD_LISTER, "Vonk"));
+  QProcessEnvironment leak;
+  leak.insert("LIREX_PROBE_LEAK_FD", "1");
+  const ProgramRun run = folder.Run("Dalo", true, "按钮_缩水", {}, leak);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 0);
+  QFile listed(folder.Path("fds.txt"));
+  for (int wait = 0; wait < 100 && !listed.exists(); ++wait) QThread::msleep(50);
+  ASSERT_TRUE(listed.open(QIODevice::ReadOnly));
+  EXPECT_EQ(listed.readAll(), "0\n1\n2\n");
+}
+
 TEST(DaloProcess, AFolderNamedLikeTheLibraryEndsThroughTheFatalBox) {
   ProgramFolder folder;
   ASSERT_TRUE(folder.Add(Built("Dalo")));

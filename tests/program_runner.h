@@ -41,8 +41,10 @@ class ProgramFolder {
 
   // `click`: the object name of a button to click right after the first paint.
   ProgramRun Run(const QString& program, bool exit_after_paint, const QString& click = {},
-                 const QStringList& arguments = {}) const {
+                 const QStringList& arguments = {},
+                 const QProcessEnvironment& extra = QProcessEnvironment()) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(extra);
     environment.remove("LD_LIBRARY_PATH");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("LD_PRELOAD", LIREX_PROBE_LIBRARY);

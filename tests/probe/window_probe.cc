@@ -6,7 +6,10 @@
 //                              and the names of the visible top-level windows go to <file>;
 //   LIREX_PROBE_CLICK=<name>   after that first paint, the button of that object name is clicked;
 //   LIREX_PROBE_EXIT_AFTER_PAINT=1  the process ends with status 0 right after the first paint
-//                              (and the click).
+//                              (and the click);
+//   LIREX_PROBE_LEAK_FD=1      a descriptor is opened without close-on-exec, as libraries do,
+//                              to show whether programs started from here inherit it.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -99,6 +102,7 @@ class PaintWatcher : public QObject {
 // Runs inside QCoreApplication's constructor, so only QCoreApplication's side may be used here.
 void StartProbe() {
   QCoreApplication* application = QCoreApplication::instance();
+  if (qEnvironmentVariableIntValue("LIREX_PROBE_LEAK_FD") == 1) open("/dev/null", O_RDONLY);
   const QByteArray boxes = qgetenv("LIREX_PROBE_BOXES");
   if (!boxes.isEmpty()) {
     auto* timer = new QTimer(application);

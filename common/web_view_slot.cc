@@ -21,11 +21,20 @@ struct WebViewModule {
   NavigateView navigate = nullptr;
 };
 
+// Whether a view can be made at all: the module is beside the program and the engine's sandbox
+// can start (as root it cannot, unless the user turned it off; the programs never do).
+bool ViewsPossible() {
+  const bool sandbox_can_start =
+      geteuid() != 0 || !qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX");
+  return sandbox_can_start && DirectoryEntryExists(FileBesideProgram(kWebViewModule));
+}
+
 // Loaded once per process; the module stays loaded, as the views it made live on.
 const WebViewModule& Module() {
   static const WebViewModule module = [] {
-    QLibrary library(QString::fromStdString(FileBesideProgram(kWebViewModule)));
     WebViewModule found;
+    if (!ViewsPossible()) return found;
+    QLibrary library(QString::fromStdString(FileBesideProgram(kWebViewModule)));
     if (!library.load()) return found;
     found.create = reinterpret_cast<CreateView>(library.resolve("LirexCreateWebView"));
     found.navigate = reinterpret_cast<NavigateView>(library.resolve("LirexNavigateWebView"));

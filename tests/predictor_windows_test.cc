@@ -295,6 +295,42 @@ TEST_F(PredictorWindowsTest, DrawVideoButtonsSwitchTheLotteryAndReopeningStartsO
   EXPECT_TRUE(reopened->findChild<QLabel*>("超级链接框1")->openExternalLinks());
 }
 
+// Without a browser (no module here) each view shows its link, always where the view can be seen:
+// the draw video's view lies mostly outside its clipping frame.
+TEST_F(PredictorWindowsTest, TheLinkInPlaceOfAViewLiesInItsVisiblePart) {
+  const struct {
+    const char* button;
+    const char* window;
+    const char* view;
+    QRect visible;  // in the view's coordinates
+  } cases[] = {
+      {nullptr, "PredictorWindow", "超文本浏览框1", {0, 0, 386, 185}},
+      {"按钮_倍投", "BettingPlanWindow", "超文本浏览框1", {0, 0, 645, 65}},
+      {"按钮_开奖视频", "DrawVideoWindow", "超文本浏览框_开奖视频", {252, 220, 469, 181}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.window);
+    QWidget* window = c.button == nullptr ? predictor_.get() : Open(c.button, c.window);
+    auto* view = window->findChild<WebViewSlot*>(c.view);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->LinkGeometry().isEmpty(); }, 2000));
+    EXPECT_FALSE(view->HasBrowser());
+    EXPECT_EQ(view->LinkGeometry(), c.visible);
+    auto* link = view->findChild<QLabel*>();
+    ASSERT_NE(link, nullptr);
+    EXPECT_TRUE(link->text().contains(view->Url().toString(QUrl::FullyEncoded)));
+  }
+}
+
+TEST_F(PredictorWindowsTest, AFailedPageGivesWayToTheLinkOfTheCurrentAddress) {
+  QWidget* video = Open("按钮_开奖视频", "DrawVideoWindow");
+  auto* view = video->findChild<WebViewSlot*>("超文本浏览框_开奖视频");
+  Click(video, "按钮_jxssc");
+  QMetaObject::invokeMethod(view, "PageFailed");
+  EXPECT_EQ(view->LinkGeometry(), QRect(252, 220, 469, 181));
+  EXPECT_TRUE(view->findChild<QLabel*>()->text().contains("/jxssc/"));
+}
+
 TEST_F(PredictorWindowsTest, AdvertisementsPointAtTheirPages) {
   EXPECT_EQ(predictor_->findChild<WebViewSlot*>("超文本浏览框1")->Url().toString(),
             "http://" + kHost + "/sscsoft/soft-386-185.html");

@@ -20,6 +20,7 @@ struct ProgramRun {
   QString boxes;   // what LIREX_PROBE_BOXES recorded
   QString report;  // what LIREX_PROBE_REPORT recorded
   QString output;  // standard output
+  QString errors;  // standard error
 };
 
 class ProgramFolder {
@@ -44,6 +45,7 @@ class ProgramFolder {
                  const QStringList& arguments = {},
                  const QProcessEnvironment& extra = QProcessEnvironment()) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QTWEBENGINE_DISABLE_SANDBOX");
     environment.insert(extra);
     environment.remove("LD_LIBRARY_PATH");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -61,6 +63,7 @@ class ProgramFolder {
     if (!run.finished) process.kill();
     run.exit_code = process.exitCode();
     run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
     run.boxes = ReadAll(Path("boxes.txt"));
     run.report = ReadAll(Path("report.txt"));
     return run;

@@ -1,6 +1,7 @@
 // Vonk started as a real program: the skinning library's binding, the fatal error box and the
 // skin file beside the program.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "tests/program_runner.h"
 
@@ -56,6 +57,25 @@ TEST(VonkProcess, OpensSkinnedWithTheSkinFileBesideIt) {
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.boxes, "");
   EXPECT_EQ(run.report, "window_colour=#eaf0ee\nwindows=ShrinkerWindow\n");
+}
+
+// As root the browser engine's sandbox cannot start; the programs never turn it off, so the
+// advertisement shows its link, and nothing is written to the console.
+TEST(VonkProcess, AsRootTheWebViewStaysALinkWithTheSandboxKept) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root";
+  ProgramFolder folder;
+  for (const char* file : {"Vonk", "SkinH_EL.dll", "skinh.she", "liblirex_webview.so"}) {
+    ASSERT_TRUE(folder.Add(Built(file)));
+  }
+  QProcessEnvironment environment;
+  environment.insert("LIREX_PROBE_SLOTS_AFTER_MS", "500");
+  environment.insert("XDG_RUNTIME_DIR", folder.Path("."));  // a private folder, as a session has
+  const ProgramRun run = folder.Run("Vonk", true, {}, {}, environment);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_TRUE(run.report.endsWith("slot 超文本浏览框_广告 browser=0 link=0,0,635,64\n"))
+      << run.report.toStdString();
+  EXPECT_EQ(run.errors.toStdString(), "");
 }
 
 TEST(VonkProcess, AMissingOrDamagedSkinLeavesTheDefaultLook) {

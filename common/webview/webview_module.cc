@@ -11,6 +11,7 @@
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -75,14 +76,17 @@ bool PrepareEngine() {
     // for before its application exists; without it the engine would crash.
     if (QOpenGLContext::globalShareContext() == nullptr) return false;
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*=false\njs*=false"));
-    // An advertisement view has no use for the browser's own background traffic, and the
-    // engine's own log stays off.
-    if (std::getenv("QTWEBENGINE_CHROMIUM_FLAGS") == nullptr) {
-      setenv("QTWEBENGINE_CHROMIUM_FLAGS",
-             "--disable-background-networking --disable-component-update --disable-sync "
-             "--log-level=3",
-             1);
-    }
+    // An advertisement view has no use for the browser's own background traffic or for a GPU
+    // compositor (software compositing keeps the process tree smaller), and the engine's own log
+    // stays off. Switches the user set come after ours and win.
+    QByteArray flags =
+        "--disable-background-networking --disable-component-update --disable-sync "
+        "--disable-gpu --log-level=3";
+    const QByteArray users = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!users.isEmpty()) flags += " " + users;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    // The view's frames come from the engine's software compositor and are shown without GL.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     return true;
   }();
   return ready;

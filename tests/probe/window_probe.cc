@@ -7,6 +7,9 @@
 //   LIREX_PROBE_CLICK=<name>   after that first paint, the button of that object name is clicked;
 //   LIREX_PROBE_EXIT_AFTER_PAINT=1  the process ends with status 0 right after the first paint
 //                              (and the click);
+//   LIREX_PROBE_SLOTS_AFTER_MS=<n>  n ms after the first paint, each web view slot's state goes
+//                              to the report ("slot <name> browser=<0|1> link=x,y,w,h"), and only
+//                              then does LIREX_PROBE_EXIT_AFTER_PAINT end the process;
 //   LIREX_PROBE_LEAK_FD=1      a descriptor is opened without close-on-exec, as libraries do,
 //                              to show whether programs started from here inherit it.
 #include <fcntl.h>
@@ -93,7 +96,30 @@ class PaintWatcher : public QObject {
         if (button != nullptr && button->objectName() == click) button->click();
       }
     }
+    bool delayed = false;
+    const int slots_after = qEnvironmentVariableIntValue("LIREX_PROBE_SLOTS_AFTER_MS", &delayed);
+    if (delayed) {
+      QTimer::singleShot(slots_after, QCoreApplication::instance(), [report] {
+        ReportSlots(report);
+        if (qEnvironmentVariableIntValue("LIREX_PROBE_EXIT_AFTER_PAINT") == 1) _exit(0);
+      });
+      return;
+    }
     if (qEnvironmentVariableIntValue("LIREX_PROBE_EXIT_AFTER_PAINT") == 1) _exit(0);
+  }
+
+  static void ReportSlots(const QByteArray& report) {
+    for (QWidget* widget : QApplication::allWidgets()) {
+      if (!widget->inherits("lirex::WebViewSlot")) continue;
+      const QRect link = widget->property("linkGeometry").toRect();
+      Append(report, QStringLiteral("slot %1 browser=%2 link=%3,%4,%5,%6\n")
+                         .arg(widget->objectName())
+                         .arg(widget->property("hasBrowser").toBool() ? 1 : 0)
+                         .arg(link.x())
+                         .arg(link.y())
+                         .arg(link.width())
+                         .arg(link.height()));
+    }
   }
 
   bool done_ = false;

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Dalo's windows with web views showing pages, on a private X display with a window manager:
+# Esc closes the betting plans, the draw video and the calculator even with the focus inside a
+# web view, and never the launcher.
+# Usage: web_view_real_window_test.sh <build/out folder>
+set -euo pipefail
+out_dir=$(cd "$1" && pwd)
+source "$(dirname "$0")/../tools/xvfb_session.sh"
+source "$(dirname "$0")/web_pages.sh"
+openbox >/dev/null 2>&1 &
+wm=$!
+run_dir=$(mktemp -d)
+cp "$out_dir/Dalo" "$out_dir/SkinH_EL.dll" "$out_dir/liblirex_webview.so" "$run_dir/"
+chmod -R a+rX "$run_dir"
+"${as_user[@]}" "$run_dir/Dalo" >/dev/null 2>&1 &
+dalo=$!
+trap 'kill $dalo $wm $xvfb_pid 2>/dev/null || true; stop_web_pages; rm -rf "$run_dir"' EXIT
+
+find_window() {  # <title pattern>: the window's id, or nothing after 10 s
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] &&
+      { echo "$id"; return; }
+    sleep 0.1
+  done
+}
+click() {  # <window id> <x> <y>
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
+  sleep 0.5
+}
+gone() {  # <title pattern>: true once no such window shows, within 3 s
+  for _ in $(seq 30); do
+    [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+launcher=$(find_window '^Dalo_')
+[ -n "$launcher" ] || fail "the launcher did not appear"
+sleep 1
+
+# <button x> <button y> <title> <x> <y> of a point inside the window's web view
+for window in "330 29 ^后三双胆倍投方案 300 300" "68 87 ^时时彩开奖视频 200 90"; do
+  read -r bx by title vx vy <<<"$window"
+  click "$launcher" "$bx" "$by"
+  id=$(find_window "$title")
+  [ -n "$id" ] || fail "$title did not open"
+  sleep 3   # the view arrives and loads its page
+  click "$id" "$vx" "$vy"
+  xdotool key Escape
+  gone "$title" || fail "Esc with the focus in the web view left $title open"
+  echo "Esc closed $title with the focus in its web view"
+done
+
+click "$launcher" 68 29
+calculator=$(find_window '^后三胆码计算')
+[ -n "$calculator" ] || fail "the calculator did not open"
+click "$calculator" 95 32
+xdotool key Escape
+gone '^后三胆码计算' || fail "Esc left the calculator open"
+echo "Esc closed the calculator"
+
+click "$launcher" 400 200
+xdotool key Escape
+sleep 1
+[ -n "$(xdotool search --onlyvisible --name '^Dalo_' 2>/dev/null)" ] || fail "Esc closed the launcher"
+echo "Esc left the launcher open"

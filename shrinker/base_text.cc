@@ -29,7 +29,10 @@ std::string_view EntryOf(int number) {
   return std::string_view(all_entries).substr(static_cast<size_t>(number) * 4, 4);
 }
 
-void ClearBase(BaseBox& box) { box.text.clear(); }
+void ClearBase(BaseBox& box) {
+  box.text.clear();
+  RefreshCount(box);
+}
 
 void AppendEntry(BaseBox& box, std::string_view entry) {
   if (FindText(box.text, entry) != -1) return;
@@ -50,8 +53,9 @@ void FillBase(BaseBox& box) {
   RefreshCount(box);
 }
 
+// The label always tells what the box holds, 0 included: a count left over from an earlier base
+// would contradict the empty box.
 void RefreshCount(BaseBox& box) {
-  if (CompareTexts(box.text, "") == 0) return;
   box.count_label = CountCaption(MemberCount(SplitText(box.text, " ")));
 }
 

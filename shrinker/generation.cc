@@ -76,7 +76,7 @@ void GenerateBase(const TickSet& ticks, BaseBox& box) {
     WriteBankered(bankers, killed, text);
   }
   box.text = std::move(text);
-  if (!box.text.empty()) box.count_label = CountCaption(static_cast<int>(box.text.size() / 4));
+  box.count_label = CountCaption(static_cast<int>(box.text.size() / 4));
 }
 
 }  // namespace lirex

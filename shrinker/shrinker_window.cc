@@ -119,6 +119,16 @@ void ShrinkerWindow::BindButtons() {
   bind("超级按钮_三星_生成大底", &ShrinkerWindow::GenerateBaseClicked);
   bind("超级按钮_三星_复制大底", &ShrinkerWindow::CopyBaseClicked);
   bind("超级按钮_三星_查询中奖", &ShrinkerWindow::CheckWinningNumberClicked);
+  connect(query_box_, &QLineEdit::returnPressed, this,
+          &ShrinkerWindow::CheckWinningNumberClicked);
+  // Editing by hand counts the base as an operation does.
+  connect(base_box_, &QPlainTextEdit::textChanged, this, &ShrinkerWindow::BaseEdited);
+}
+
+void ShrinkerWindow::BaseEdited() {
+  BaseBox box = ReadBase();
+  RefreshCount(box);
+  count_label_->setText(FromGbk(box.count_label));
 }
 
 BaseBox ShrinkerWindow::ReadBase() const {

@@ -32,6 +32,7 @@ class ShrinkerWindow : public QWidget {
   void GenerateBaseClicked();
   void CopyBaseClicked();
   void CheckWinningNumberClicked();
+  void BaseEdited();
 
   BaseBox ReadBase() const;
   void WriteBase(const BaseBox& box);

@@ -102,15 +102,16 @@ TEST_F(BaseTextTest, RefreshCountsSpaceSeparatedPieces) {
   EXPECT_EQ(CountCaption(271), Gbk("当前大底注数：271注"));
 }
 
-TEST_F(BaseTextTest, EmptyBaseNeverRewritesTheLabel) {
-  RefreshCount(box_);
-  EXPECT_EQ(box_.count_label, InitialCountCaption());
+TEST_F(BaseTextTest, AnEmptiedBaseCountsZero) {
   FillBase(box_);
   ClearBase(box_);
   EXPECT_EQ(box_.text, "");
-  EXPECT_EQ(box_.count_label, Gbk("当前大底注数：1000注"));
+  EXPECT_EQ(box_.count_label, Gbk("当前大底注数：0注"));
+  box_.text = "123 ";
   RefreshCount(box_);
-  EXPECT_EQ(box_.count_label, Gbk("当前大底注数：1000注"));
+  box_.text.clear();
+  RefreshCount(box_);
+  EXPECT_EQ(box_.count_label, Gbk("当前大底注数：0注"));
 }
 
 }  // namespace

@@ -143,19 +143,17 @@ TEST(GenerateBase, SpanAndSumKillCountsMatchTheirDistributions) {
   }
 }
 
-TEST(GenerateBase, EmptyResultKeepsTheLabelOrTheFillsCount) {
-  BaseBox box{"", InitialCountCaption()};
-  GenerateBase(TicksNamed({Box("胆", "5"), Box("百", "5"), Box("十", "5"), Box("个", "5")}), box);
-  EXPECT_EQ(box.text, "");
-  EXPECT_EQ(box.count_label, InitialCountCaption()) << "banker run that ends empty";
-
-  box.count_label = CountCaption(271);
-  GenerateBase(TicksNamed({Box("胆", "5"), Box("百", "5"), Box("十", "5"), Box("个", "5")}), box);
-  EXPECT_EQ(box.count_label, CountCaption(271));
-
-  GenerateBase(TicksNamed({Box("十", "单"), Box("十", "双")}), box);
-  EXPECT_EQ(box.text, "");
-  EXPECT_EQ(box.count_label, Gbk("当前大底注数：1000注")) << "the fill counted before the kills";
+TEST(GenerateBase, AnEmptyResultCountsZero) {
+  const TickSet cases[] = {
+      TicksNamed({Box("胆", "5"), Box("百", "5"), Box("十", "5"), Box("个", "5")}),
+      TicksNamed({Box("十", "单"), Box("十", "双")}),
+  };
+  for (const TickSet& ticks : cases) {
+    BaseBox box{"", CountCaption(271)};
+    GenerateBase(ticks, box);
+    EXPECT_EQ(box.text, "");
+    EXPECT_EQ(box.count_label, Gbk("当前大底注数：0注"));
+  }
 }
 
 TEST(GenerateBase, ThrowsAwayTypedTextAndRepeatsItself) {

@@ -187,11 +187,30 @@ TEST_F(ShrinkerWindowTest, GenerateWritesTheBaseAndItsCount) {
   EXPECT_EQ(Count(), "当前大底注数：95注") << "the 大 box of 杀百位 removes big hundreds digits";
 }
 
-TEST_F(ShrinkerWindowTest, ClearEmptiesTheBaseAndKeepsTheCount) {
+TEST_F(ShrinkerWindowTest, TheCountAlwaysTellsWhatTheBoxHolds) {
+  EXPECT_EQ(Count(), "当前直选大底注数：0注") << "before the first count";
   Click("超级按钮_三星_生成大底");
+  EXPECT_EQ(Count(), "当前大底注数：1000注");
   Click("超级按钮_三星_清空大底");
   EXPECT_EQ(Base(), "");
-  EXPECT_EQ(Count(), "当前大底注数：1000注");
+  EXPECT_EQ(Count(), "当前大底注数：0注");
+  for (const char* digit : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
+    Tick(QString("百_") + digit);
+  }
+  Click("超级按钮_三星_生成大底");
+  EXPECT_EQ(Base(), "");
+  EXPECT_EQ(Count(), "当前大底注数：0注") << "a run that removes every number";
+
+  auto* base = Find<QPlainTextEdit>("编辑框_三星_大底");
+  base->setFocus();
+  QTest::keyClicks(base, "123 456 ");
+  EXPECT_EQ(Count(), "当前大底注数：2注") << "typed by hand";
+  QTest::keyClick(base, Qt::Key_Backspace);
+  QTest::keyClick(base, Qt::Key_Backspace);
+  EXPECT_EQ(Count(), "当前大底注数：2注") << "\"123 45\" is two pieces";
+  base->selectAll();
+  QTest::keyClick(base, Qt::Key_Delete);
+  EXPECT_EQ(Count(), "当前大底注数：0注");
 }
 
 TEST_F(ShrinkerWindowTest, LookUpShowsEachOfItsMessages) {

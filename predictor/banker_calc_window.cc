@@ -69,6 +69,7 @@ BankerCalcWindow::BankerCalcWindow()
   static_cast<QLabel*>(controls.at("标签2"))->setWordWrap(true);
   connect(static_cast<QPushButton*>(controls.at("按钮_生成胆码")), &QPushButton::clicked, this,
           &BankerCalcWindow::GenerateClicked);
+  connect(input_, &QLineEdit::returnPressed, this, &BankerCalcWindow::GenerateClicked);
 }
 
 void BankerCalcWindow::GenerateClicked() {

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "common/site_hosts.h"
+#include "common/tab_order.h"
 
 namespace lirex {
 namespace {
@@ -61,6 +62,14 @@ bool DaloWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   close();
   return true;
+}
+
+void DaloWindow::showEvent(QShowEvent* event) {
+  if (!tab_order_set_) {
+    SetReadingTabOrder(this);
+    tab_order_set_ = true;
+  }
+  QWidget::showEvent(event);
 }
 
 // Only a press on the window's own background starts a drag; controls keep their clicks.

@@ -31,12 +31,15 @@ class DaloWindow : public QWidget {
  protected:
   // Esc reaches the window whatever child has the focus, an embedded web view's window included.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The first time: Tab goes through the controls in reading order.
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   bool closes_on_escape_;
+  bool tab_order_set_ = false;
   std::optional<QPoint> drag_offset_;
 };
 

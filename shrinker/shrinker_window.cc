@@ -16,6 +16,7 @@
 #include "common/platform.h"
 #include "common/site_hosts.h"
 #include "common/skin_binding.h"
+#include "common/tab_order.h"
 #include "common/web_view_slot.h"
 #include "shrinker/bounded_text_edit.h"
 #include "shrinker/generation.h"
@@ -44,6 +45,9 @@ void HideInactiveSelection(QWidget* box) {
   box->setPalette(palette);
 }
 
+// Where the base box's column starts.
+constexpr int kRightColumnLeft = 412;
+
 void DressBaseBox(QPlainTextEdit* box) {
   box->setFont(SongTi(9));
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -51,6 +55,8 @@ void DressBaseBox(QPlainTextEdit* box) {
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setFrameStyle(QFrame::Box | QFrame::Plain);
+  // A base holds no tab characters: Tab moves on, as in every other box.
+  box->setTabChangesFocus(true);
   HideInactiveSelection(box);
 }
 
@@ -89,6 +95,8 @@ ShrinkerWindow::ShrinkerWindow()
   setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; color: black; background: white; }"));
   BuildControls();
   BindButtons();
+  // The conditions on the left, then the base and its buttons on the right.
+  SetReadingTabOrder(this, kRightColumnLeft);
 }
 
 void ShrinkerWindow::BuildControls() {

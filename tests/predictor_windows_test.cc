@@ -331,6 +331,36 @@ TEST_F(PredictorWindowsTest, AFailedPageGivesWayToTheLinkOfTheCurrentAddress) {
   EXPECT_TRUE(view->findChild<QLabel*>()->text().contains("/jxssc/"));
 }
 
+TEST_F(PredictorWindowsTest, TabFollowsReadingOrderAndEnterComputes) {
+  const struct {
+    const char* button;
+    const char* window;
+    QStringList order;
+  } cases[] = {
+      {"按钮_胆码计算", "BankerCalcWindow", {"编辑框_后三", "编辑框_胆码", "按钮_生成胆码"}},
+      {"按钮_开奖视频", "DrawVideoWindow", {"按钮_cqssc", "按钮_jxssc", "按钮_cqsyxw", "按钮_jxsyxw"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.window);
+    QWidget* window = Open(c.button, c.window);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->findChild<QWidget*>(c.order.front())->setFocus();
+    QStringList seen = {QApplication::focusWidget()->objectName()};
+    while (seen.size() < c.order.size()) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      seen << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(seen, c.order);
+  }
+  QWidget* calc = Open("按钮_胆码计算", "BankerCalcWindow");
+  auto* input = calc->findChild<QLineEdit*>("编辑框_后三");
+  input->setFocus();
+  QTest::keyClicks(input, "123");
+  QTest::keyClick(input, Qt::Key_Return);
+  EXPECT_EQ(calc->findChild<QLineEdit*>("编辑框_胆码")->text(), "16359");
+}
+
 TEST_F(PredictorWindowsTest, AdvertisementsPointAtTheirPages) {
   EXPECT_EQ(predictor_->findChild<WebViewSlot*>("超文本浏览框1")->Url().toString(),
             "http://" + kHost + "/sscsoft/soft-386-185.html");

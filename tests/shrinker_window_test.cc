@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+#include <tuple>
 
 #include "common/gbk.h"
 #include "tests/gui_support.h"
@@ -297,6 +298,54 @@ TEST_F(ShrinkerWindowTest, TheBaseBoxRefusesTextBeyondItsBound) {
 
   Click("超级按钮_三星_生成大底");
   EXPECT_EQ(base->toPlainText().size(), 4000) << "the program's own writes are not bounded";
+}
+
+// Reading order: the conditions group by group from the top, each row from the left; then the
+// right column: the three buttons, the base, the query box and 查 询. Tab never types into the base.
+TEST_F(ShrinkerWindowTest, TabGoesThroughEveryControlInReadingOrder) {
+  const QStringList groups = {"分组框2", "分组框7", "分组框3", "分组框4",
+                              "分组框5", "分组框6", "分组框14"};
+  std::vector<ExpectedControl> boxes;
+  for (const ExpectedControl& row : ExpectedControls()) {
+    if (QString(row.class_name) == "QCheckBox") boxes.push_back(row);
+  }
+  std::stable_sort(boxes.begin(), boxes.end(), [&](const auto& a, const auto& b) {
+    return std::tuple(groups.indexOf(a.parent), a.geometry.y(), a.geometry.x()) <
+           std::tuple(groups.indexOf(b.parent), b.geometry.y(), b.geometry.x());
+  });
+  QStringList expected;
+  for (const ExpectedControl& box : boxes) expected << box.name;
+  expected << "超级按钮_三星_清空大底" << "超级按钮_三星_生成大底" << "超级按钮_三星_复制大底"
+           << "编辑框_三星_大底" << "编辑框_三星_查询奖号" << "超级按钮_三星_查询中奖";
+
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  Find<QWidget>(expected.front())->setFocus();
+  QStringList seen = {QApplication::focusWidget()->objectName()};
+  while (seen.size() < expected.size()) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    seen << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(Base(), "") << "Tab typed into the base box";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "编辑框_三星_大底");
+}
+
+TEST_F(ShrinkerWindowTest, SpaceTicksAndEnterLooksUp) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  auto* box = Find<QCheckBox>("选择框_三星_胆_3");
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Space);
+  EXPECT_TRUE(box->isChecked());
+  Click("超级按钮_三星_生成大底");
+  auto* query = Find<QLineEdit>("编辑框_三星_查询奖号");
+  query->setFocus();
+  QTest::keyClicks(query, "123");
+  const SeenBox seen = CatchMessageBox([&] { QTest::keyClick(query, Qt::Key_Return); });
+  EXPECT_EQ(seen.text, "有中奖！");
 }
 
 TEST_F(ShrinkerWindowTest, AMessageBoxBlocksOtherClicks) {

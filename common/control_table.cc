@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <stdexcept>
 
+#include "common/fonts.h"
+
 namespace lirex {
 namespace {
 
@@ -68,6 +70,8 @@ Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
     if (control == nullptr) control = MakePlainControl(row, parent);
     control->setObjectName(QString::fromStdString(row.name));
     control->setGeometry(row.geometry);
+    // Captions are laid out in pixels for this size: a larger desktop font must not reach them.
+    if (!control->testAttribute(Qt::WA_SetFont)) control->setFont(SongTi(kDefaultPointSize));
     controls[row.name] = control;
   }
   controls.erase("");

@@ -42,6 +42,11 @@ using ControlMaker = std::function<QWidget*(const ControlRow& row, QWidget* pare
 // The controls by name.
 using Controls = std::map<std::string, QWidget*>;
 
+// The size of a control's face where its window gives none (the platform's default GUI font).
+inline constexpr double kDefaultPointSize = 9;
+
+// Each control gets its row's name, place and caption, and a fixed face: 宋体 at
+// kDefaultPointSize unless `make` gave it one.
 Controls BuildControls(QWidget* window, const std::vector<ControlRow>& rows,
                        const ControlMaker& make = {});
 

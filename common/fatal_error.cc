@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/gbk.h"
+#include "common/message_boxes.h"
 #include "common/text_ops.h"
 
 namespace lirex {
@@ -19,9 +20,11 @@ void FatalErrorBox(std::optional<int> error_number, std::string_view message) {
   int argc = 0;
   std::optional<QApplication> own_application;
   if (QApplication::instance() == nullptr) own_application.emplace(argc, nullptr);
+  UseChineseQtTexts();
   QMessageBox box(QMessageBox::Critical, FromGbk(Gbk("错误")),
                   FromGbk(FatalErrorText(error_number, message)), QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
+  WidenForTitle(box);
   box.exec();
   std::_Exit(kFatalExitCode);
 }

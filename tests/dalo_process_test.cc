@@ -74,7 +74,7 @@ TEST(DaloProcess, AFolderNamedLikeTheLibraryEndsThroughTheFatalBox) {
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exit_code, 255);
   EXPECT_EQ(run.boxes,
-            "title=错误\nicon=critical\nbuttons=OK\nmodal=2\nparent=no\n"
+            "title=错误\nicon=critical\nbuttons=确定\nmodal=2\nparent=no\n"
             "text=运行时出错!\n\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
             "AttachRes”\n"
             "\n---\n");

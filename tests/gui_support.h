@@ -42,6 +42,7 @@ struct SeenBox {
   QStringList buttons;
   Qt::WindowModality modality = Qt::NonModal;
   bool has_parent = false;
+  int width = 0;
 };
 
 // Runs `action`, reads the modal message box it opens, runs `while_shown` and presses OK.
@@ -59,6 +60,7 @@ inline SeenBox CatchMessageBox(const std::function<void()>& action,
     for (QAbstractButton* button : box->buttons()) seen.buttons << button->text();
     seen.modality = box->windowModality();
     seen.has_parent = box->parentWidget() != nullptr;
+    seen.width = box->width();
     if (while_shown) while_shown();
     box->button(QMessageBox::Ok)->click();
   });

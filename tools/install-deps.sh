@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev qt6-translations-l10n
   libjpeg-dev libgtest-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth x11-utils xdotool imagemagick hyperfine python3
   dpkg-dev file lintian desktop-file-utils appstream man-db

@@ -2,13 +2,19 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace lirex {
 
+QPoint CenteredWithin(const QRect& area, QSize outer) {
+  const int left = area.x() + (area.width() - outer.width()) / 2;
+  const int top = area.y() + (area.height() - outer.height()) / 2;
+  return {std::max(area.left(), std::min(left, area.x() + area.width() - outer.width())),
+          std::max(area.top(), std::min(top, area.y() + area.height() - outer.height()))};
+}
+
 void CenterOnScreen(QWidget* window, QSize outer) {
-  const QRect screen = window->screen()->geometry();
-  window->move(screen.x() + (screen.width() - outer.width()) / 2,
-               screen.y() + (screen.height() - outer.height()) / 2);
+  window->move(CenteredWithin(window->screen()->availableGeometry(), outer));
 }
 
 }  // namespace lirex

@@ -75,6 +75,9 @@ void DaloWindow::showEvent(QShowEvent* event) {
 // Only a press on the window's own background starts a drag; controls keep their clicks.
 void DaloWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+    // The window manager moves the window, as where a program may not move its own windows;
+    // a platform without that falls back to moving it here.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
     drag_offset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
     return;
   }

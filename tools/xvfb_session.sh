@@ -2,7 +2,7 @@
 # is ready, exports DISPLAY, and stops it when the script exits.
 xvfb_fifo=$(mktemp -u)
 mkfifo "$xvfb_fifo"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$xvfb_fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${LIREX_XVFB_SCREEN:-1280x800x24}" -nolisten tcp 3>"$xvfb_fifo" >/dev/null 2>&1 &
 xvfb_pid=$!
 if ! read -r -t 30 xvfb_display <"$xvfb_fifo"; then
   echo "Xvfb did not start" >&2

@@ -51,6 +51,9 @@ void DressNumberBox(QLineEdit* box, const QColor& text, const QColor& background
   palette.setColor(QPalette::Text, text);
   palette.setColor(QPalette::Base, background);
   box->setPalette(palette);
+  // A skin's style sheet paints edit boxes with its own ground; the box's colours are its own.
+  box->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background-color: %2; }")
+                         .arg(text.name(), background.name()));
 }
 
 }  // namespace

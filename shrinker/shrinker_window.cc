@@ -91,8 +91,12 @@ ShrinkerWindow::ShrinkerWindow()
   setObjectName(QStringLiteral("ShrinkerWindow"));
   setWindowTitle(WindowTitle());
   setFixedSize(kShrinkerClientWidth, kShrinkerClientHeight);
-  // The digit boxes are 25 pixels wide: the caption needs the room of the usual gap.
-  setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; color: black; background: white; }"));
+  // The digit boxes are 25 pixels wide: the caption needs the room of the usual gap. Each group's
+  // frame starts at the middle of its caption, above the first row of boxes, skinned or not.
+  setStyleSheet(QStringLiteral(
+      "QCheckBox { spacing: 2px; color: black; background: white; }"
+      "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
   BuildControls();
   BindButtons();
   // The conditions on the left, then the base and its buttons on the right.

@@ -8,7 +8,7 @@ packages=(
   libjpeg-dev libgtest-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth x11-utils xdotool imagemagick hyperfine python3
   dpkg-dev file lintian desktop-file-utils appstream man-db
-  clang libclang-rt-14-dev openbox
+  clang libclang-rt-14-dev openbox parcellite xclip
 )
 
 missing=()

@@ -19,7 +19,13 @@ done
 [ -n "$window" ] || { echo "Vonk's window did not appear" >&2; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"   # X, Y, WIDTH, HEIGHT
 
-click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.2; }
+# Window coordinates at scale 1; QT_SCALE_FACTOR, when set, scales them as it scales the window.
+scale=${QT_SCALE_FACTOR:-1}
+click() {
+  xdotool mousemove --sync $((X + $(awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s }'))) \
+    $((Y + $(awk -v v="$2" -v s="$scale" 'BEGIN { printf "%d", v * s }'))) click 1
+  sleep 0.2
+}
 sleep 1
 click 134 131   # 定胆码 3
 click 208 131   # 定胆码 5

@@ -20,6 +20,7 @@
 #include "common/web_view_slot.h"
 #include "shrinker/bounded_text_edit.h"
 #include "shrinker/generation.h"
+#include "shrinker/player_files_menu.h"
 #include "shrinker/show_message.h"
 #include "shrinker/shrinker_layout.h"
 #include "shrinker/winning_check.h"
@@ -101,6 +102,8 @@ ShrinkerWindow::ShrinkerWindow()
   BindButtons();
   // The conditions on the left, then the base and its buttons on the right.
   SetReadingTabOrder(this, kRightColumnLeft);
+  new PlayerFilesMenu(this, base_box_, findChild<QPushButton*>(QStringLiteral("超级按钮_三星_生成大底")),
+                      generation_boxes_);
 }
 
 void ShrinkerWindow::BuildControls() {

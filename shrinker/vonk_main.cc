@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "common/command_line.h"
+#include "common/message_boxes.h"
 #include "common/platform.h"
 #include "common/program_icon.h"
 #include "common/start_window.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   lirex::EnterRunDirectory();
   lirex::WebViewSlot::PrepareApplication();
   QApplication application(argc, argv);
+  lirex::UseChineseQtTexts();
   QApplication::setWindowIcon(lirex::ProgramIcon(QStringLiteral("vonk")));
   const auto window = lirex::CreateStartWindow<lirex::ShrinkerWindow>();
   lirex::AttachSkin();

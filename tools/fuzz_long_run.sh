@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-5000000}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(text_ops base skin jpeg banker shared_object)
+[ ${#targets[@]} -gt 0 ] || targets=(text_ops base skin jpeg banker shared_object player_files)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DLIREX_FUZZ=ON >/dev/null

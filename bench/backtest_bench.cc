@@ -31,8 +31,8 @@ std::string History(int lines) {
                    std::to_string(n % 10) + "\n";
         break;
       default:
-        history += std::to_string(n / 100) + std::to_string(n / 10 % 10) + std::to_string(n % 10) +
-                   "\n";
+        history +=
+            std::to_string(n / 100) + std::to_string(n / 10 % 10) + std::to_string(n % 10) + "\n";
     }
   }
   return history;

@@ -19,9 +19,8 @@ void* OpenLibrary(const std::string& library_file) {
   // A truncated library beside the program would fault inside the loader: it counts as absent
   // there, and the system's search goes on.
   const std::string beside = FileBesideProgram(library_file);
-  void* handle = IsCompleteSharedObjectFile(beside)
-                     ? dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)
-                     : nullptr;
+  void* handle =
+      IsCompleteSharedObjectFile(beside) ? dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL) : nullptr;
   if (handle == nullptr) handle = dlopen(library_file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle != nullptr) libraries.emplace(library_file, handle);
   return handle;

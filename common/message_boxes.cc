@@ -28,9 +28,9 @@ void WidenForTitle(QMessageBox& box) {
   // QMessageBox sizes itself to its text and ignores a minimum width; a spacer across the
   // bottom of its grid is what it honours.
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-    grid->addItem(new QSpacerItem(kMessageBoxMinimumWidth, 0, QSizePolicy::Minimum,
-                                  QSizePolicy::Expanding),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(
+        new QSpacerItem(kMessageBoxMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+        grid->rowCount(), 0, 1, grid->columnCount());
   }
 }
 

@@ -11,9 +11,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
 #include <filesystem>
 #include <map>
-#include <cerrno>
 #include <system_error>
 #include <vector>
 

@@ -37,7 +37,8 @@ bool MatchesAt(std::string_view text, size_t pos, std::string_view wanted, bool 
   std::string_view here = text.substr(pos, wanted.size());
   if (!ignore_case) return here == wanted;
   for (size_t i = 0; i < here.size();) {
-    const size_t length = std::min(here.size() - i, CharacterLength(static_cast<unsigned char>(here[i])));
+    const size_t length =
+        std::min(here.size() - i, CharacterLength(static_cast<unsigned char>(here[i])));
     if (length == 1 ? AsciiLower(here[i]) != AsciiLower(wanted[i])
                     : here.substr(i, length) != wanted.substr(i, length)) {
       return false;
@@ -132,7 +133,8 @@ int FindText(std::string_view text, std::string_view wanted, std::optional<int> 
   const size_t offset = StartOffset(start);
   if (offset >= text.size()) return -1;
   if (wanted.empty()) return 1;
-  for (size_t pos = FirstCharacterStartFrom(text, offset); text.size() - pos >= wanted.size(); pos = StepFrom(text, pos)) {
+  for (size_t pos = FirstCharacterStartFrom(text, offset); text.size() - pos >= wanted.size();
+       pos = StepFrom(text, pos)) {
     if (MatchesAt(text, pos, wanted, ignore_case)) return static_cast<int>(pos) + 1;
   }
   return -1;

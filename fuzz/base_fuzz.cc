@@ -25,9 +25,8 @@ bool IsMadeOfWholeCharacters(const std::string& gbk) {
 }
 
 bool IsThreeAsciiDigits(const QString& query) {
-  return query.size() == 3 && std::all_of(query.begin(), query.end(), [](QChar c) {
-           return c >= u'0' && c <= u'9';
-         });
+  return query.size() == 3 &&
+         std::all_of(query.begin(), query.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 }  // namespace
@@ -76,8 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   Check(box.text == lirex::reference::ReplaceText(before_removal, entry, "", {}, {}, true));
   Check(IsMadeOfWholeCharacters(box.text));
   lirex::RefreshCount(box);
-  Check(box.text.empty() ? box.count_label == lirex::InitialCountCaption()
-                         : box.count_label == lirex::CountCaption(static_cast<int>(
-                                                  lirex::SplitText(box.text, " ").size())));
+  Check(box.text.empty()
+            ? box.count_label == lirex::InitialCountCaption()
+            : box.count_label ==
+                  lirex::CountCaption(static_cast<int>(lirex::SplitText(box.text, " ").size())));
   return 0;
 }

@@ -18,8 +18,11 @@ uint64_t Field(std::string_view image, size_t offset, size_t width) {
 // ELF64, little-endian, ET_DYN; program headers of 56 bytes at e_phoff; each PT_LOAD (1) and
 // PT_DYNAMIC (2) with p_offset at +8 and p_filesz at +32 inside the image; at least one PT_LOAD.
 bool Expected(std::string_view image) {
-  if (image.size() < 64 || image.substr(0, 4) != "\x7f" "ELF" || image[4] != 2 || image[5] != 1 ||
-      Field(image, 16, 2) != 3 || Field(image, 54, 2) != 56) {
+  if (image.size() < 64 ||
+      image.substr(0, 4) !=
+          "\x7f"
+          "ELF" ||
+      image[4] != 2 || image[5] != 1 || Field(image, 16, 2) != 3 || Field(image, 54, 2) != 56) {
     return false;
   }
   const uint64_t table = Field(image, 32, 8);

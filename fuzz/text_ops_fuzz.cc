@@ -111,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       char program[4096] = {};
       const ssize_t length = readlink("/proc/self/exe", program, sizeof program - 1);
       const std::string directory = lirex::RunDirectory();
-      Check(length > 0 && std::string(program, static_cast<size_t>(length)).rfind(directory + "/", 0) == 0);
+      Check(length > 0 &&
+            std::string(program, static_cast<size_t>(length)).rfind(directory + "/", 0) == 0);
       break;
     }
   }

@@ -103,7 +103,8 @@ inline int32_t TextToInt(const std::string& text) {
   size_t i = 0;
   while (i < folded.size() && std::string(" \t\n\v\f\r").find(folded[i]) != std::string::npos) ++i;
   int64_t sign = 1;
-  if (i < folded.size() && (folded[i] == '+' || folded[i] == '-')) sign = folded[i++] == '-' ? -1 : 1;
+  if (i < folded.size() && (folded[i] == '+' || folded[i] == '-'))
+    sign = folded[i++] == '-' ? -1 : 1;
   uint64_t value = 0;
   for (; i < folded.size() && folded[i] >= '0' && folded[i] <= '9'; ++i) {
     value = (value * 10 + static_cast<uint64_t>(folded[i] - '0')) % 4294967296u;

@@ -1,7 +1,7 @@
 #include "predictor/dalo_window.h"
 
-#include <QKeyEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 

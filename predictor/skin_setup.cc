@@ -13,8 +13,7 @@ void DropSkinLibraryInto(const std::string& directory) {
   const std::string path = directory + kPathSeparator + kSkinLibraryFile;
   // A file that the loader cannot map whole (a truncated copy, say) is no library: it would
   // fault at every start, so it is replaced. Any other entry of that name is left alone.
-  if (DirectoryEntryExists(path) &&
-      (!IsRegularFile(path) || IsCompleteSharedObjectFile(path))) {
+  if (DirectoryEntryExists(path) && (!IsRegularFile(path) || IsCompleteSharedObjectFile(path))) {
     return;
   }
   const QByteArray image = SkinLibraryImage();

@@ -28,8 +28,8 @@ std::string AsUtf8(std::string_view bytes) {
 size_t SeparatorAt(std::string_view text, size_t pos) {
   const char c = text[pos];
   if (c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n') return 1;
-  for (std::string_view wide : {std::string_view("，"), std::string_view("、"),
-                                std::string_view("　")}) {
+  for (std::string_view wide :
+       {std::string_view("，"), std::string_view("、"), std::string_view("　")}) {
     if (text.substr(pos, wide.size()) == wide) return wide.size();
   }
   return 0;

@@ -110,8 +110,8 @@ std::variant<TickSet, FileError> ReadConditions(std::string_view text) {
     for (std::string_view caption : values) {
       const std::optional<size_t> index = BoxIndex(key, caption);
       if (!index) {
-        return Wrong(line_number, where + "的“" + std::string(key) + "”中没有“" +
-                                      std::string(caption) + "”");
+        return Wrong(line_number,
+                     where + "的“" + std::string(key) + "”中没有“" + std::string(caption) + "”");
       }
       ticks[*index] = true;
     }

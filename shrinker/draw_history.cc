@@ -118,7 +118,8 @@ BackTestReport BackTest(std::string_view history, const NumberSet& base) {
         continue;
       }
       ++report.unreadable;
-      if (report.unreadable_lines.size() < kNamedLines) report.unreadable_lines.push_back(line_number);
+      if (report.unreadable_lines.size() < kNamedLines)
+        report.unreadable_lines.push_back(line_number);
       continue;
     }
     header_allowed = false;

@@ -20,7 +20,8 @@ struct BackTestReport {
   int hits = 0;              // draws whose number is in the base
   int base_size = 0;         // numbers of 000 to 999 in the base
   int longest_miss_run = 0;  // most draws in a row outside the base
-  std::vector<std::string> last_hits;  // periods of the last ten hits, oldest first ("第N行" without one)
+  std::vector<std::string>
+      last_hits;  // periods of the last ten hits, oldest first ("第N行" without one)
   int unreadable = 0;
   std::vector<int> unreadable_lines;  // the first ten, 1-based
 };

@@ -100,7 +100,8 @@ QString PlayerFilesMenu::ChooseFile(bool save, const QString& title, const QStri
 
 std::optional<std::string> PlayerFilesMenu::ReadChosenFile(const QString& path,
                                                            size_t max_bytes) const {
-  std::optional<std::string> bytes = ReadRegularFile(QFile::encodeName(path).toStdString(), max_bytes);
+  std::optional<std::string> bytes =
+      ReadRegularFile(QFile::encodeName(path).toStdString(), max_bytes);
   if (!bytes) Tell("无法读取文件：" + path.toStdString());
   return bytes;
 }
@@ -111,7 +112,8 @@ bool PlayerFilesMenu::WriteChosenFile(const QString& path, const std::string& by
                        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
                            static_cast<qint64>(bytes.size()) &&
                        file.commit();
-  if (!written) Tell("无法写入文件：" + path.toStdString() + "（" + file.errorString().toStdString() + "）");
+  if (!written)
+    Tell("无法写入文件：" + path.toStdString() + "（" + file.errorString().toStdString() + "）");
   return written;
 }
 
@@ -141,8 +143,8 @@ void PlayerFilesMenu::ClearTicks() {
 }
 
 void PlayerFilesMenu::ExportBase() {
-  const QString path = ChooseFile(true, QStringLiteral("导出大底"),
-                                  QStringLiteral("大底 (*.txt);;所有文件 (*)"));
+  const QString path =
+      ChooseFile(true, QStringLiteral("导出大底"), QStringLiteral("大底 (*.txt);;所有文件 (*)"));
   if (!path.isEmpty()) WriteChosenFile(path, WriteBaseFile(ToGbk(base_box_->toPlainText())));
 }
 

@@ -94,22 +94,24 @@ ShrinkerWindow::ShrinkerWindow()
   setFixedSize(kShrinkerClientWidth, kShrinkerClientHeight);
   // The digit boxes are 25 pixels wide: the caption needs the room of the usual gap. Each group's
   // frame starts at the middle of its caption, above the first row of boxes, skinned or not.
-  setStyleSheet(QStringLiteral(
-      "QCheckBox { spacing: 2px; color: black; background: white; }"
-      "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
-      "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
+  setStyleSheet(
+      QStringLiteral("QCheckBox { spacing: 2px; color: black; background: white; }"
+                     "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+                     "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
   BuildControls();
   BindButtons();
   // The conditions on the left, then the base and its buttons on the right.
   SetReadingTabOrder(this, kRightColumnLeft);
-  new PlayerFilesMenu(this, base_box_, findChild<QPushButton*>(QStringLiteral("超级按钮_三星_生成大底")),
+  new PlayerFilesMenu(this, base_box_,
+                      findChild<QPushButton*>(QStringLiteral("超级按钮_三星_生成大底")),
                       generation_boxes_);
 }
 
 void ShrinkerWindow::BuildControls() {
   const Controls controls = lirex::BuildControls(
       this, ShrinkerLayout(), [](const ControlRow& row, QWidget* parent) -> QWidget* {
-        if (row.name == "编辑框_三星_大底") return new BoundedTextEdit(kRichEditDefaultLimit, parent);
+        if (row.name == "编辑框_三星_大底")
+          return new BoundedTextEdit(kRichEditDefaultLimit, parent);
         if (row.kind != ControlKind::kWebView) return nullptr;
         return new WebViewSlot(AdvertisementUrl(), kAdvertisementTextZoom, parent);
       });
@@ -134,8 +136,7 @@ void ShrinkerWindow::BindButtons() {
   bind("超级按钮_三星_生成大底", &ShrinkerWindow::GenerateBaseClicked);
   bind("超级按钮_三星_复制大底", &ShrinkerWindow::CopyBaseClicked);
   bind("超级按钮_三星_查询中奖", &ShrinkerWindow::CheckWinningNumberClicked);
-  connect(query_box_, &QLineEdit::returnPressed, this,
-          &ShrinkerWindow::CheckWinningNumberClicked);
+  connect(query_box_, &QLineEdit::returnPressed, this, &ShrinkerWindow::CheckWinningNumberClicked);
   // Editing by hand counts the base as an operation does.
   connect(base_box_, &QPlainTextEdit::textChanged, this, &ShrinkerWindow::BaseEdited);
 }

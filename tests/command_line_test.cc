@@ -13,12 +13,9 @@ TEST(CommandLine, InformationOptionsPrintAndEndWithoutAWindow) {
     const char* argument;
     const char* output_starts;
   } cases[] = {
-      {"Vonk", "--help", "Usage: "},
-      {"Vonk", "-h", "Usage: "},
-      {"Vonk", "--help-all", "Usage: "},
-      {"Vonk", "--version", "Vonk 1.0\n"},
-      {"Dalo", "--help", "Usage: "},
-      {"Dalo", "-v", "Dalo 1.0\n"},
+      {"Vonk", "--help", "Usage: "},     {"Vonk", "-h", "Usage: "},
+      {"Vonk", "--help-all", "Usage: "}, {"Vonk", "--version", "Vonk 1.0\n"},
+      {"Dalo", "--help", "Usage: "},     {"Dalo", "-v", "Dalo 1.0\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.program) + " " + c.argument);

@@ -1,4 +1,7 @@
-// The platform layer's files: the whole-file write and the check that a library can be mapped whole.
+// The platform layer's files: the whole-file write and the check that a library can be mapped
+// whole.
+#include "common/platform.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "common/platform.h"
 #include "common/shared_object_check.h"
 #include "predictor/carried_data.h"
 #include "predictor/skin_setup.h"

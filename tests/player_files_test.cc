@@ -71,7 +71,10 @@ TEST(BaseFile, ReadsEverySeparatorAndEncoding) {
       {"tabs and blank lines", "\n\n123\t456\n\n", "123 456 "},
       {"full-width comma in UTF-8", "123，456、789", "123 456 789 "},
       {"full-width comma in GBK", Gbk("123，456"), "123 456 "},
-      {"byte-order mark", "\xEF\xBB\xBF" "007 070", "007 070 "},
+      {"byte-order mark",
+       "\xEF\xBB\xBF"
+       "007 070",
+       "007 070 "},
       {"each number once", "123 456 123", "123 456 "},
   };
   for (const auto& c : cases) {
@@ -145,7 +148,8 @@ TEST(DrawHistory, CountsAndNamesUnreadableLines) {
 
 TEST(DrawHistory, KeepsTheLastTenHitsAndTheLongestMissRun) {
   std::string history;
-  for (int i = 0; i < 30; ++i) history += std::to_string(2024000 + i) + (i % 3 == 0 ? " 111\n" : " 222\n");
+  for (int i = 0; i < 30; ++i)
+    history += std::to_string(2024000 + i) + (i % 3 == 0 ? " 111\n" : " 222\n");
   history += "222\n222\n222\n";
   const BackTestReport report = BackTest(history, Numbers({111}));
   EXPECT_EQ(report.hits, 10);

@@ -153,7 +153,8 @@ TEST_F(PlayerFilesWindowTest, TheBaseIsExportedImportedAndBackTested) {
 
   Write("history.txt", "期号 号码\n2024001 123\n2024002 000\n");
   const SeenBox report = WithFile([&] { Action("回测开奖历史…")->trigger(); }, File("history.txt"));
-  EXPECT_TRUE(report.text.startsWith("共读取开奖2期，其中1期在大底中。")) << report.text.toStdString();
+  EXPECT_TRUE(report.text.startsWith("共读取开奖2期，其中1期在大底中。"))
+      << report.text.toStdString();
 }
 
 TEST_F(PlayerFilesWindowTest, TheGenerateTooltipCountsAheadAtEveryTick) {

@@ -338,7 +338,9 @@ TEST_F(PredictorWindowsTest, TabFollowsReadingOrderAndEnterComputes) {
     QStringList order;
   } cases[] = {
       {"按钮_胆码计算", "BankerCalcWindow", {"编辑框_后三", "编辑框_胆码", "按钮_生成胆码"}},
-      {"按钮_开奖视频", "DrawVideoWindow", {"按钮_cqssc", "按钮_jxssc", "按钮_cqsyxw", "按钮_jxsyxw"}},
+      {"按钮_开奖视频",
+       "DrawVideoWindow",
+       {"按钮_cqssc", "按钮_jxssc", "按钮_cqsyxw", "按钮_jxsyxw"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);

@@ -302,7 +302,8 @@ TEST_F(ShrinkerWindowTest, TheBaseBoxRefusesTextBeyondItsBound) {
 }
 
 // Reading order: the conditions group by group from the top, each row from the left; then the
-// right column: the three buttons, the base, the query box and 查 询. Tab never types into the base.
+// right column: the three buttons, the base, the query box and 查 询. Tab never types into the
+// base.
 TEST_F(ShrinkerWindowTest, TabGoesThroughEveryControlInReadingOrder) {
   const QStringList groups = {"分组框2", "分组框7", "分组框3", "分组框4",
                               "分组框5", "分组框6", "分组框14"};
@@ -316,8 +317,12 @@ TEST_F(ShrinkerWindowTest, TabGoesThroughEveryControlInReadingOrder) {
   });
   QStringList expected;
   for (const ExpectedControl& box : boxes) expected << box.name;
-  expected << "超级按钮_三星_清空大底" << "超级按钮_三星_生成大底" << "超级按钮_三星_复制大底"
-           << "编辑框_三星_大底" << "编辑框_三星_查询奖号" << "超级按钮_三星_查询中奖";
+  expected << "超级按钮_三星_清空大底"
+           << "超级按钮_三星_生成大底"
+           << "超级按钮_三星_复制大底"
+           << "编辑框_三星_大底"
+           << "编辑框_三星_查询奖号"
+           << "超级按钮_三星_查询中奖";
 
   window_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));

@@ -1,7 +1,7 @@
 // The skinning library as a program binds it: by file name, through its three exports.
 #include <dlfcn.h>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QPalette>

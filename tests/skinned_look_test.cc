@@ -23,8 +23,8 @@ class SkinnedLookTest : public ::testing::Test {
   void SetUp() override {
     library_ = dlopen(LIREX_OUT_DIR "/SkinH_EL.dll", RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library_, nullptr) << dlerror();
-    attach_ex_ = reinterpret_cast<int (*)(const char*, const char*)>(
-        dlsym(library_, "SkinH_AttachEx"));
+    attach_ex_ =
+        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(library_, "SkinH_AttachEx"));
     attach_res_ = reinterpret_cast<int (*)(const unsigned char*, int, const char*, int, int, int)>(
         dlsym(library_, "SkinH_AttachRes"));
     ASSERT_TRUE(attach_ex_ && attach_res_);

@@ -18,8 +18,8 @@
 #include <QWebEngineView>
 #include <QWindow>
 #include <array>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 

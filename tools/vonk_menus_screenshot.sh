@@ -9,11 +9,7 @@ source "$(dirname "$0")/xvfb_session.sh"
 "$out_dir/Vonk" >/dev/null 2>&1 &
 vonk=$!
 trap 'kill $vonk $xvfb_pid 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name 'Lirex' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.1
-done
+window=$(wait_for_window 'Lirex')
 [ -n "$window" ] || { echo "Vonk's window did not appear" >&2; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 sleep 1

@@ -11,3 +11,14 @@ fi
 rm -f "$xvfb_fifo"
 export DISPLAY=":$xvfb_display"
 trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+
+# Prints the id of the first visible window whose title matches the pattern, waiting up to 10 s;
+# prints nothing when none appears.
+wait_for_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] &&
+      { echo "$id"; return; }
+    sleep 0.1
+  done
+}

@@ -26,7 +26,7 @@ tree_memory() {  # <pid>: "rss_kib pss_kib" summed over the process and its desc
   echo "$rss $pss"
 }
 measure() {  # <program>
-  "${as_user[@]}" "$1" >/dev/null 2>&1 &
+  "${as_user[@]}" "$1" >/dev/null 2>>"${LIREX_BENCH_STDERR:-/dev/null}" &
   local pid=$!
   sleep 8
   tree_memory "$pid"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Dalo's windows with web views showing pages, on a private X display with a window manager:
 # Esc closes the betting plans, the draw video and the calculator even with the focus inside a
-# web view, and never the launcher.
-# Usage: web_view_real_window_test.sh <build/out folder>
+# web view, and never the launcher; and a page that cannot be loaded leaves its place to the link.
+# Usage: web_view_real_window_test.sh <build/out folder> <window probe library>
 set -euo pipefail
 out_dir=$(cd "$1" && pwd)
+probe=$2
 source "$(dirname "$0")/../tools/xvfb_session.sh"
 source "$(dirname "$0")/web_pages.sh"
 openbox >/dev/null 2>&1 &
@@ -67,3 +68,14 @@ xdotool key Escape
 sleep 1
 [ -n "$(xdotool search --onlyvisible --name '^Dalo_' 2>/dev/null)" ] || fail "Esc closed the launcher"
 echo "Esc left the launcher open"
+
+# Every page fails: the engine's proxy is a closed port. The view made for the advertisement
+# gives way to its link.
+report="$user_home/report.txt"
+QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=http://127.0.0.1:9" \
+  LD_PRELOAD="$probe" LIREX_PROBE_REPORT="$report" LIREX_PROBE_SLOTS_AFTER_MS=6000 \
+  LIREX_PROBE_EXIT_AFTER_PAINT=1 "${as_user[@]}" "$out_dir/Vonk" >/dev/null 2>&1 || true
+slot=$(grep '^slot ' "$report" || true)
+[ "$slot" = "slot 超文本浏览框_广告 browser=0 link=0,0,635,64" ] ||
+  fail "after a failed load the advertisement reports: ${slot:-nothing}"
+echo "a page that failed to load gave way to its link"

@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tools/xvfb_session.sh"
 source "$here/../tests/web_pages.sh"
 trap 'kill $xvfb_pid 2>/dev/null || true; stop_web_pages' EXIT
+copy_for_user "$build"/out/{Vonk,SkinH_EL.dll,skinh.she,liblirex_webview.so,plain_web_view}
 
 tree_memory() {  # <pid>: "rss_kib pss_kib" summed over the process and its descendants
   local pids=("$1") i=0
@@ -35,8 +36,8 @@ measure() {  # <program>
   sleep 1
 }
 for round in $(seq "$rounds"); do
-  read -r vonk_rss vonk_pss < <(measure "$build/out/Vonk")
-  read -r plain_rss plain_pss < <(measure "$build/out/plain_web_view")
+  read -r vonk_rss vonk_pss < <(measure "$user_programs/Vonk")
+  read -r plain_rss plain_pss < <(measure "$user_programs/plain_web_view")
   awk -v r="$round" -v vr="$vonk_rss" -v vp="$vonk_pss" -v pr="$plain_rss" -v pp="$plain_pss" \
     'BEGIN { printf "round %d: Vonk RSS %.0f MiB PSS %.0f MiB; plain view RSS %.0f MiB PSS %.0f MiB; RSS %.2f x, PSS %.2f x\n", r, vr/1024, vp/1024, pr/1024, pp/1024, vr/pr, vp/pp }'
 done

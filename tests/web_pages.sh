@@ -30,4 +30,14 @@ if [ "$(id -u)" -eq 0 ]; then
            XDG_RUNTIME_DIR="$user_home")
 fi
 chmod 0700 "$user_home"
-stop_web_pages() { kill "$pages_server" 2>/dev/null || true; rm -rf "$pages_port_file" "$user_home"; }
+# The user may not reach the build folder: the programs run from copies in a folder of their own.
+user_programs=$(mktemp -d)
+chmod 0755 "$user_programs"
+copy_for_user() {  # <file>...: copies into $user_programs, readable and runnable by anyone
+  cp "$@" "$user_programs/"
+  chmod -R a+rX "$user_programs"
+}
+stop_web_pages() {
+  kill "$pages_server" 2>/dev/null || true
+  rm -rf "$pages_port_file" "$user_home" "$user_programs"
+}

@@ -10,12 +10,11 @@ source "$(dirname "$0")/../tools/xvfb_session.sh"
 source "$(dirname "$0")/web_pages.sh"
 openbox >/dev/null 2>&1 &
 wm=$!
-run_dir=$(mktemp -d)
-cp "$out_dir/Dalo" "$out_dir/SkinH_EL.dll" "$out_dir/liblirex_webview.so" "$run_dir/"
-chmod -R a+rX "$run_dir"
-"${as_user[@]}" "$run_dir/Dalo" >/dev/null 2>&1 &
+copy_for_user "$out_dir"/{Vonk,Dalo,SkinH_EL.dll,skinh.she,liblirex_webview.so} "$probe"
+probe=$user_programs/$(basename "$probe")
+"${as_user[@]}" "$user_programs/Dalo" >/dev/null 2>&1 &
 dalo=$!
-trap 'kill $dalo $wm $xvfb_pid 2>/dev/null || true; stop_web_pages; rm -rf "$run_dir"' EXIT
+trap 'kill $dalo $wm $xvfb_pid 2>/dev/null || true; stop_web_pages' EXIT
 
 find_window() {  # <title pattern>: the window's id, or nothing after 10 s
   for _ in $(seq 100); do
@@ -74,7 +73,7 @@ echo "Esc left the launcher open"
 report="$user_home/report.txt"
 QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=http://127.0.0.1:9" \
   LD_PRELOAD="$probe" LIREX_PROBE_REPORT="$report" LIREX_PROBE_SLOTS_AFTER_MS=6000 \
-  LIREX_PROBE_EXIT_AFTER_PAINT=1 "${as_user[@]}" "$out_dir/Vonk" >/dev/null 2>&1 || true
+  LIREX_PROBE_EXIT_AFTER_PAINT=1 "${as_user[@]}" "$user_programs/Vonk" >/dev/null 2>&1 || true
 slot=$(grep '^slot ' "$report" || true)
 [ "$slot" = "slot 超文本浏览框_广告 browser=0 link=0,0,635,64" ] ||
   fail "after a failed load the advertisement reports: ${slot:-nothing}"

@@ -7,6 +7,8 @@ out_dir=$(cd "$1" && pwd)
 watch_seconds=${2:-6}
 source "$(dirname "$0")/../tools/xvfb_session.sh"
 source "$(dirname "$0")/web_pages.sh"
+copy_for_user "$out_dir"/{Vonk,Dalo,SkinH_EL.dll,skinh.she,liblirex_webview.so}
+out_dir=$user_programs
 openbox >/dev/null 2>&1 &
 wm=$!
 children=()
@@ -31,6 +33,9 @@ watch_program() {  # <program>
   # Windows of its own may join (an embedded view); the first one never goes away.
   local sample
   for sample in "${ids[@]}"; do
+    # A search may come back empty while windows change under it; a replaced window shows as
+    # a sample with another id instead.
+    [ -n "$sample" ] || continue
     if [[ " $sample" != *" $first "* ]]; then
       echo "$1: the main window $first was replaced: $sample" >&2
       return 1

@@ -5,8 +5,8 @@
 set -euo pipefail
 out_dir=$(cd "$1" && pwd)
 source "$(dirname "$0")/../tools/xvfb_session.sh"
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
+wm=$wm_pid
 home=$(mktemp -d)
 HOME=$home parcellite >/dev/null 2>&1 &
 manager=$!
@@ -17,12 +17,13 @@ vonk=$!
 trap 'kill $vonk $manager $wm $xvfb_pid 2>/dev/null || true; rm -rf "$run_dir" "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# A loaded machine may take a while to show the window.
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   window=$(xdotool search --onlyvisible --name '^Lirex' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
-[ -n "$window" ] || fail "Vonk's window did not appear"
+[ -n "$window" ] || fail "Vonk's window did not appear ($(kill -0 "$vonk" 2>/dev/null && echo running || echo ended))"
 sleep 1
 # The client area's corner on the screen (xdotool's own figure counts the window manager's frame).
 X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')

@@ -7,13 +7,12 @@ set -euo pipefail
 out_dir=$(cd "$1" && pwd)
 export LIREX_XVFB_SCREEN=1280x1024x24
 source "$(dirname "$0")/../tools/xvfb_session.sh"
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
+wm=$wm_pid
 run_dir=$(mktemp -d)
 cp "$out_dir/Vonk" "$out_dir/Dalo" "$out_dir/SkinH_EL.dll" "$out_dir/skinh.she" "$run_dir/"
 pids=()
 trap 'kill "${pids[@]}" $wm $xvfb_pid 2>/dev/null || true; rm -rf "$run_dir"' EXIT
-sleep 0.5
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 find_window() {  # <pid>

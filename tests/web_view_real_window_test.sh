@@ -8,8 +8,8 @@ out_dir=$(cd "$1" && pwd)
 probe=$2
 source "$(dirname "$0")/../tools/xvfb_session.sh"
 source "$(dirname "$0")/web_pages.sh"
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
+wm=$wm_pid
 copy_for_user "$out_dir"/{Vonk,Dalo,SkinH_EL.dll,skinh.she,liblirex_webview.so} "$probe"
 probe=$user_programs/$(basename "$probe")
 "${as_user[@]}" "$user_programs/Dalo" >/dev/null 2>&1 &

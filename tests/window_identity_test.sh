@@ -9,11 +9,10 @@ source "$(dirname "$0")/../tools/xvfb_session.sh"
 source "$(dirname "$0")/web_pages.sh"
 copy_for_user "$out_dir"/{Vonk,Dalo,SkinH_EL.dll,skinh.she,liblirex_webview.so}
 out_dir=$user_programs
-openbox >/dev/null 2>&1 &
-wm=$!
+start_window_manager
+wm=$wm_pid
 children=()
 trap 'kill "${children[@]}" $wm $xvfb_pid 2>/dev/null || true; stop_web_pages' EXIT
-sleep 0.5
 
 watch_program() {  # <program>
   "${as_user[@]}" "$out_dir/$1" >/dev/null 2>&1 &

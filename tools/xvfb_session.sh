@@ -22,3 +22,16 @@ wait_for_window() {
     sleep 0.1
   done
 }
+
+# Starts openbox and waits until it manages windows (a window mapped before that may never show);
+# sets wm_pid.
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.1
+  done
+  echo "openbox did not start" >&2
+  return 1
+}

@@ -32,12 +32,15 @@ click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
 click 134 131   # 定胆码 3
 click 527 90    # 生成大底
 click 603 90    # 复制大底
-sleep 0.5
+clipboard_entries() { timeout 5 xclip -o -selection clipboard 2>/dev/null | wc -w; }
+# Slow builds (the sanitizers) take their time: each step is waited for, not slept through.
+for _ in $(seq 100); do [ "$(clipboard_entries)" -eq 271 ] && break; sleep 0.1; done
+[ "$(clipboard_entries)" -eq 271 ] || fail "the copy did not reach the clipboard while Vonk ran"
 xdotool key Return   # the box "生成的大底已复制！"
-sleep 1
+sleep 2              # the manager takes its copy
 kill "$vonk"
 wait "$vonk" 2>/dev/null || true
-sleep 1
+for _ in $(seq 50); do [ "$(clipboard_entries)" -eq 271 ] && break; sleep 0.1; done
 copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 entries=$(wc -w <<<"$copied")
 [ "$entries" -eq 271 ] || fail "after Vonk ended the clipboard holds $entries entries, not 271"

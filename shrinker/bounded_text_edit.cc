@@ -13,7 +13,7 @@ BoundedTextEdit::BoundedTextEdit(int limit, QWidget* parent)
     : QPlainTextEdit(parent), limit_(limit) {}
 
 int BoundedTextEdit::CharacterCount() const {
-  // The document counts a paragraph separator after its last block as well.
+  // QTextDocument counts a paragraph separator after its last block as well.
   return document()->characterCount() - 1;
 }
 

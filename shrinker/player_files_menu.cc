@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <variant>
 
 #include "common/gbk.h"
@@ -98,36 +97,34 @@ QString PlayerFilesMenu::ChooseFile(bool save, const QString& title, const QStri
   return dialog.selectedFiles().constFirst();
 }
 
-std::optional<std::string> PlayerFilesMenu::ReadChosenFile(const QString& path,
+std::optional<std::string> PlayerFilesMenu::ReadChosenFile(const QString& title,
+                                                           const QString& filter,
                                                            size_t max_bytes) const {
+  const QString path = ChooseFile(false, title, filter);
+  if (path.isEmpty()) return std::nullopt;
   std::optional<std::string> bytes =
       ReadRegularFile(QFile::encodeName(path).toStdString(), max_bytes);
   if (!bytes) Tell("无法读取文件：" + path.toStdString());
   return bytes;
 }
 
-bool PlayerFilesMenu::WriteChosenFile(const QString& path, const std::string& bytes) const {
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.commit();
-  if (!written)
-    Tell("无法写入文件：" + path.toStdString() + "（" + file.errorString().toStdString() + "）");
-  return written;
+void PlayerFilesMenu::WriteChosenFile(const QString& title, const QString& filter,
+                                      const std::string& bytes) const {
+  const QString path = ChooseFile(true, title, filter);
+  if (!path.isEmpty() && !WriteWholeFile(QFile::encodeName(path).toStdString(), bytes)) {
+    Tell("无法写入文件：" + path.toStdString());
+  }
 }
 
 void PlayerFilesMenu::SaveConditions() {
-  const QString path = ChooseFile(true, QStringLiteral("保存条件"),
-                                  QStringLiteral("缩水条件 (*.txt);;所有文件 (*)"));
-  if (!path.isEmpty()) WriteChosenFile(path, WriteConditions(Ticks()));
+  WriteChosenFile(QStringLiteral("保存条件"), QStringLiteral("缩水条件 (*.txt);;所有文件 (*)"),
+                  WriteConditions(Ticks()));
 }
 
 void PlayerFilesMenu::LoadConditions() {
-  const QString path = ChooseFile(false, QStringLiteral("载入条件"),
-                                  QStringLiteral("缩水条件 (*.txt);;所有文件 (*)"));
-  if (path.isEmpty()) return;
-  const std::optional<std::string> text = ReadChosenFile(path, kLargestConditionsFile);
+  const std::optional<std::string> text =
+      ReadChosenFile(QStringLiteral("载入条件"), QStringLiteral("缩水条件 (*.txt);;所有文件 (*)"),
+                     kLargestConditionsFile);
   if (!text) return;
   const auto read = ReadConditions(*text);
   if (const auto* error = std::get_if<FileError>(&read)) {
@@ -143,16 +140,14 @@ void PlayerFilesMenu::ClearTicks() {
 }
 
 void PlayerFilesMenu::ExportBase() {
-  const QString path =
-      ChooseFile(true, QStringLiteral("导出大底"), QStringLiteral("大底 (*.txt);;所有文件 (*)"));
-  if (!path.isEmpty()) WriteChosenFile(path, WriteBaseFile(ToGbk(base_box_->toPlainText())));
+  WriteChosenFile(QStringLiteral("导出大底"), QStringLiteral("大底 (*.txt);;所有文件 (*)"),
+                  WriteBaseFile(ToGbk(base_box_->toPlainText())));
 }
 
 void PlayerFilesMenu::ImportBase() {
-  const QString path = ChooseFile(false, QStringLiteral("导入大底"),
-                                  QStringLiteral("大底 (*.txt *.csv);;所有文件 (*)"));
-  if (path.isEmpty()) return;
-  const std::optional<std::string> bytes = ReadChosenFile(path, kLargestBaseFile);
+  const std::optional<std::string> bytes =
+      ReadChosenFile(QStringLiteral("导入大底"), QStringLiteral("大底 (*.txt *.csv);;所有文件 (*)"),
+                     kLargestBaseFile);
   if (!bytes) return;
   const auto read = ReadBaseFile(*bytes);
   if (const auto* error = std::get_if<FileError>(&read)) {
@@ -169,10 +164,9 @@ void PlayerFilesMenu::BackTestHistory() {
     ShowMessage(Gbk("没有大底！"));
     return;
   }
-  const QString path = ChooseFile(false, QStringLiteral("回测开奖历史"),
-                                  QStringLiteral("开奖历史 (*.txt *.csv);;所有文件 (*)"));
-  if (path.isEmpty()) return;
-  const std::optional<std::string> history = ReadChosenFile(path, kLargestHistoryFile);
+  const std::optional<std::string> history =
+      ReadChosenFile(QStringLiteral("回测开奖历史"),
+                     QStringLiteral("开奖历史 (*.txt *.csv);;所有文件 (*)"), kLargestHistoryFile);
   if (!history) return;
   Tell(BackTestMessage(BackTest(*history, NumbersInBase(base))));
 }

@@ -39,9 +39,12 @@ class PlayerFilesMenu : public QObject {
   void UpdatePreview();
   // A file name from the player, or empty when they cancel.
   QString ChooseFile(bool save, const QString& title, const QString& filter) const;
-  // Reads a file the player chose; empty and a message shown when it cannot be read.
-  std::optional<std::string> ReadChosenFile(const QString& path, size_t max_bytes) const;
-  bool WriteChosenFile(const QString& path, const std::string& bytes) const;
+  // A file the player chooses, read whole; nothing when they cancel, and a message as well when
+  // it cannot be read.
+  std::optional<std::string> ReadChosenFile(const QString& title, const QString& filter,
+                                            size_t max_bytes) const;
+  // Writes a file the player chooses (unless they cancel); says so when it cannot.
+  void WriteChosenFile(const QString& title, const QString& filter, const std::string& bytes) const;
 
   QWidget* window_;
   QPlainTextEdit* base_box_;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
 
@@ -152,7 +153,11 @@ BaseBox ShrinkerWindow::ReadBase() const {
 }
 
 void ShrinkerWindow::WriteBase(const BaseBox& box) {
-  base_box_->setPlainText(FromGbk(box.text));
+  {
+    // The operation has counted already; the hand-edit recount would count again.
+    const QSignalBlocker quiet(base_box_);
+    base_box_->setPlainText(FromGbk(box.text));
+  }
   count_label_->setText(FromGbk(box.count_label));
 }
 
